@@ -1,0 +1,2 @@
+# Windows configuration (MinGW-w64 cross build or MSVC): the programs and the win test suite.
+# Filled in by the Windows build work.

@@ -1,0 +1,31 @@
+#include "model/DateTime.h"
+
+#include <ctime>
+
+namespace krv {
+
+DateTime DateTime::Now() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+#if defined(_WIN32)
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+bool DateTime::IsValidDate(int year, int month, int day) {
+    if (year < 100 || year > 9999 || month < 1 || month > 12 || day < 1)
+        return false;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const int last = (month == 2 && leap) ? 29 : kDays[month - 1];
+    return day <= last;
+}
+
+bool DateTime::IsValidTime(int hour, int minute, int second) {
+    return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
+}
+
+} // namespace krv

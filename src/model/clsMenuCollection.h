@@ -1,0 +1,199 @@
+#pragma once
+// clsMenuCollection: the ordered, keyed list of menu items that forms one folder tree.
+//
+// The list order is the menu order of siblings; the tree link is OwnerName. Besides the list the collection
+// keeps indexes (by key, by Name, by ID, children by owner) in step with every add, remove and field change,
+// so that lookups cost O(1) on average and building a tree of 32,767 items stays linear.
+
+#include <cstdint>
+#include <iterator>
+#include <list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "model/clsMenuItem.h"
+
+namespace krv {
+
+// The arguments of AddNewMenuItem, in the documented order. Designated initializers name what is set:
+//   collection.AddNewMenuItem({.Caption = "Docs", .OwnerName = MIT_GROUP_USER, .FolderPath = "C:\\Docs"});
+struct NewMenuItemArgs {
+    std::string Caption;
+    std::string OwnerName;
+    std::string Name;
+    int32_t IconID = 0;
+    std::string FolderPath;
+    std::string ItemType;
+    std::string OpenType;
+    int32_t DriveType = 0;
+    bool SubMenu = false;
+    bool Separator = false;
+    std::string Remark;
+    std::string BeforeKey;
+    bool NumberCaption = false;
+    bool KeepCaptionCharacters = false;
+    bool ComputePath = false;
+    int32_t KeyboardCode = -1;
+    std::string UserDescription;
+};
+
+// The five counters of CountCollection.
+struct CollectionCounts {
+    int16_t Total = 0;
+    int16_t Shortcuts = 0;
+    int16_t ExplorerShortcuts = 0;
+    int16_t OpenAll = 0;
+    int16_t Groups = 0;
+};
+
+class clsMenuCollection final : private MenuItemListener {
+    struct Node {
+        std::string key;
+        uint64_t label = 0; // strictly increasing along the list; compares list positions in O(1)
+        clsMenuItem item;
+    };
+    using NodeList = std::list<Node>;
+
+public:
+    // Positions are 1-based; the list holds at most this many items.
+    static constexpr int32_t kMaxItems = 32767;
+
+    clsMenuCollection();
+    ~clsMenuCollection();
+    clsMenuCollection(const clsMenuCollection&) = delete;
+    clsMenuCollection& operator=(const clsMenuCollection&) = delete;
+
+    int32_t IDCounter() const { return idCounter_; }
+    void SetIDCounter(int32_t value) { idCounter_ = value; }
+    int32_t MenuNameCounter() const { return menuNameCounter_; }
+    void SetMenuNameCounter(int32_t value) { menuNameCounter_ = value; }
+    // Handle of the top-level popup menu; the OwnerID of top-level items.
+    int32_t FileMenuHandle() const { return fileMenuHandle_; }
+    void SetFileMenuHandle(int32_t value) { fileMenuHandle_ = value; }
+
+    // --- Adding. The given item is updated as the stored one (Name, icon, paths) and stored as a copy;
+    // the && overloads move it in. Look the stored item up by item.Name() afterwards.
+    bool AddOne(clsMenuItem& item, bool append, bool computePath);
+    bool AddOne(clsMenuItem&& item, bool append, bool computePath);
+    void AddBefore(clsMenuItem& item, std::string_view beforeKey, bool computePath);
+    void AddAfter(clsMenuItem& item, std::string_view afterKey, bool computePath);
+    // Returns the stored item, or nullptr when nothing was stored.
+    clsMenuItem* AddNewMenuItem(const NewMenuItemArgs& args);
+    void ModifyMenuItem(int32_t index, std::string_view caption, std::string_view ownerName, std::string_view name,
+                        int32_t iconId, std::string_view folderPath, std::string_view itemType,
+                        std::string_view openType, bool subMenu, int32_t driveType, bool setIcon,
+                        int32_t keyboardCode);
+    // Removes the one item stored under key (never its descendants); an unknown key does nothing.
+    void Remove(std::string_view key);
+    void Clear();
+
+    // --- Lookups. "Nothing" is nullptr.
+    clsMenuItem* Item(int32_t index);
+    const clsMenuItem* Item(int32_t index) const;
+    int32_t Count() const { return static_cast<int32_t>(nodes_.size()); }
+    clsMenuItem* GetMenuItemFromName(std::string_view name, bool& notFound);
+    clsMenuItem* GetMenuItemFromName(std::string_view name);
+    const clsMenuItem* GetMenuItemFromName(std::string_view name) const;
+    clsMenuItem* GetMenuItemFromID(int32_t id, bool& notFound);
+    int32_t GetIDFromName(std::string_view name, bool& notFound) const;
+    bool ItemExists(std::string_view name) const;
+    // True when a key is stored (the key an item was added under).
+    bool KeyExists(std::string_view key) const;
+    bool HasChildren(std::string_view name) const;
+    int16_t ChildrenNumber(std::string_view name) const;
+    int16_t CountSameCaption(std::string_view caption, std::string_view ownerName, std::string_view excludeName) const;
+    bool CaptionExists(std::string_view caption, std::string_view ownerName, bool subMenu,
+                       std::string_view excludeName) const;
+    clsMenuItem* CaptionExists2(std::string_view caption, std::string_view ownerName, bool subMenu,
+                                std::string_view excludeName);
+    static bool MenuItemsEqual(const clsMenuItem& a, const clsMenuItem& b);
+    std::string GetNextMenuItem(const clsMenuItem& item) const;
+    std::string GetPrevMenuItem(const clsMenuItem& item) const;
+    clsMenuItem* GetSecondChild(std::string_view groupName, std::string_view excludeName);
+    std::string GetItemRootNode(const clsMenuItem& item) const;
+    int32_t GetNextFreeItemPosition(int32_t id, int32_t ownerId) const;
+    CollectionCounts CountCollection() const;
+    // The children of a group in list order (the stored items whose OwnerName is ownerName).
+    std::vector<clsMenuItem*> Children(std::string_view ownerName) const;
+
+    // --- Identifiers, names, captions and paths.
+    void ResetCounters();
+    int32_t GetNextFreeID();
+    std::string GetNextFreeMenuName();
+    void GetNewItemCaption(clsMenuItem& item) const;
+    void GetNewItemCaption2(clsMenuItem& item) const;
+    void ItemFullPath(clsMenuItem& item) const;
+
+    // --- Iteration over the stored items in list order.
+    template <typename NodeIt, typename Value> class BasicIterator {
+    public:
+        using iterator_category = std::bidirectional_iterator_tag;
+        using value_type = clsMenuItem;
+        using difference_type = std::ptrdiff_t;
+        using pointer = Value*;
+        using reference = Value&;
+        BasicIterator() = default;
+        explicit BasicIterator(NodeIt it) : it_(it) {}
+        reference operator*() const { return it_->item; }
+        pointer operator->() const { return &it_->item; }
+        BasicIterator& operator++() { ++it_; return *this; }
+        BasicIterator operator++(int) { auto copy = *this; ++it_; return copy; }
+        BasicIterator& operator--() { --it_; return *this; }
+        BasicIterator operator--(int) { auto copy = *this; --it_; return copy; }
+        bool operator==(const BasicIterator& other) const { return it_ == other.it_; }
+        // The key the current item is stored under.
+        const std::string& Key() const { return it_->key; }
+
+    private:
+        NodeIt it_{};
+    };
+    using iterator = BasicIterator<NodeList::iterator, clsMenuItem>;
+    using const_iterator = BasicIterator<NodeList::const_iterator, const clsMenuItem>;
+    iterator begin() { return iterator(nodes_.begin()); }
+    iterator end() { return iterator(nodes_.end()); }
+    const_iterator begin() const { return const_iterator(nodes_.begin()); }
+    const_iterator end() const { return const_iterator(nodes_.end()); }
+
+private:
+    // MenuItemListener: keeps the indexes in step when a stored item's indexed fields change.
+    void OnNameChanging(const clsMenuItem& item, const std::string& newName) override;
+    void OnOwnerNameChanging(const clsMenuItem& item, const std::string& newOwner) override;
+    void OnIDChanging(const clsMenuItem& item, int32_t newID) override;
+
+    NodeList::iterator Store(NodeList::iterator before, clsMenuItem&& item);
+    NodeList::iterator FindKey(std::string_view key);
+    NodeList::const_iterator FindKey(std::string_view key) const;
+    NodeList::iterator SortedInsertionPoint(const clsMenuItem& item);
+    NodeList::iterator PlaceForAddOne(const clsMenuItem& item, bool append);
+    void EnsureFreshName(clsMenuItem& item);
+    void AssignLabel(NodeList::iterator it);
+    void Relabel();
+    static Node& NodeOf(const clsMenuItem& item);
+    void IndexChild(Node& node);
+    void UnindexChild(Node& node);
+    void IndexID(Node& node);
+    void UnindexID(Node& node);
+    const std::vector<Node*>* ChildNodes(std::string_view ownerName) const;
+    std::string ItemPathOf(const clsMenuItem& item) const;
+    std::string ItemLocationOf(const clsMenuItem& item) const;
+    template <typename Next> void MakeCaptionUnique(clsMenuItem& item, Next nextCaption) const;
+
+    int32_t idCounter_ = 49;
+    int32_t menuNameCounter_ = 0;
+    int32_t fileMenuHandle_ = 0;
+
+    NodeList nodes_;
+    std::unordered_map<std::string, NodeList::iterator> byKey_;
+    std::unordered_map<std::string, int32_t> nameCount_;
+    std::unordered_map<int32_t, std::vector<Node*>> byID_;
+    std::unordered_map<std::string, std::vector<Node*>> children_;
+
+    // Item(index) walks the list from the nearest known position; sequential loops stay O(1) a step.
+    mutable int32_t cachedIndex_ = 0;
+    mutable NodeList::iterator cachedIt_;
+};
+
+} // namespace krv
