@@ -1,0 +1,53 @@
+#pragma once
+// The registry as the portable code sees it: keys by root and backslash path, values by name.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace krv {
+
+enum class RegistryRoot : uint32_t {
+    ClassesRoot = 0x80000000u,
+    CurrentUser = 0x80000001u,
+    LocalMachine = 0x80000002u,
+};
+
+// Value types with the numbers Windows gives them.
+enum class RegistryValueType : uint32_t {
+    None = 0,
+    String = 1,       // REG_SZ
+    ExpandString = 2, // REG_EXPAND_SZ
+    Binary = 3,       // REG_BINARY
+    DWord = 4,        // REG_DWORD
+    MultiString = 7,  // REG_MULTI_SZ
+};
+
+// A value as stored: its type and raw bytes (texts in UTF-16LE on Windows, as the W functions give them,
+// with their terminator when the writer stored one).
+struct RegistryValue {
+    RegistryValueType type = RegistryValueType::None;
+    std::vector<uint8_t> data;
+};
+
+class IRegistry {
+public:
+    virtual ~IRegistry() = default;
+    // True when the key exists and can be opened with all access.
+    virtual bool OpenKey(RegistryRoot root, std::string_view path) = 0;
+    // Creates the key and any missing parents; true when it exists afterwards.
+    virtual bool CreateKey(RegistryRoot root, std::string_view path) = 0;
+    // Reads a value whole, whatever its length; nullopt when the key or value is missing or unreadable.
+    virtual std::optional<RegistryValue> QueryValue(RegistryRoot root, std::string_view path,
+                                                    std::string_view name) = 0;
+    // Writes a value, creating the key as needed.
+    virtual bool SetValue(RegistryRoot root, std::string_view path, std::string_view name,
+                          const RegistryValue& value) = 0;
+    virtual bool DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) = 0;
+    // Deletes subkey (which must have no subkeys of its own) below path.
+    virtual bool DeleteKey(RegistryRoot root, std::string_view path, std::string_view subkey) = 0;
+};
+
+} // namespace krv
