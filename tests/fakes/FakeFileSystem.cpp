@@ -1,12 +1,13 @@
 #include "fakes/FakeFileSystem.h"
 
-#include <algorithm>
-
 #include "platform/Text.h"
+
+#include <algorithm>
 
 namespace krv {
 
-// One spelling per path: forward slashes become backslashes, doubled and trailing separators go ("C:\" is "C:").
+// One spelling per path: forward slashes become backslashes, doubled and trailing separators go ("C:\" is
+// "C:").
 std::string FakeFileSystem::Normalize(std::string_view path) {
     std::string out;
     out.reserve(path.size());
@@ -22,7 +23,9 @@ std::string FakeFileSystem::Normalize(std::string_view path) {
     return out;
 }
 
-std::string FakeFileSystem::Key(std::string_view path) { return Utf8ToUpper(Normalize(path)); }
+std::string FakeFileSystem::Key(std::string_view path) {
+    return Utf8ToUpper(Normalize(path));
+}
 
 std::string FakeFileSystem::ParentOf(const std::string& normalized) {
     const size_t slash = normalized.rfind('\\');
@@ -52,7 +55,9 @@ bool FakeFileSystem::ParentFolderExists(const std::string& normalized) const {
     return entry != nullptr && entry->folder;
 }
 
-bool FakeFileSystem::IsLocked(std::string_view path) const { return locked_.contains(Key(path)); }
+bool FakeFileSystem::IsLocked(std::string_view path) const {
+    return locked_.contains(Key(path));
+}
 
 bool FakeFileSystem::HasChildren(const std::string& key) const {
     auto it = entries_.lower_bound(key + "\\");
@@ -61,7 +66,10 @@ bool FakeFileSystem::HasChildren(const std::string& key) const {
 
 FakeFileSystem::Entry& FakeFileSystem::Make(const std::string& normalized, bool folder) {
     Entry& entry = entries_[Utf8ToUpper(normalized)];
-    entry = Entry{normalized, folder, folder ? uint32_t{FILE_ATTR_DIRECTORY} : uint32_t{FILE_ATTR_ARCHIVE}, {},
+    entry = Entry{normalized,
+                  folder,
+                  folder ? uint32_t{FILE_ATTR_DIRECTORY} : uint32_t{FILE_ATTR_ARCHIVE},
+                  {},
                   nextOrder_++};
     return entry;
 }
@@ -73,7 +81,8 @@ std::optional<uint32_t> FakeFileSystem::GetAttributes(std::string_view path) {
     return entry->attributes;
 }
 
-// As SetFileAttributesW: the directory bit cannot be changed, and a file left with no bit reads back as NORMAL.
+// As SetFileAttributesW: the directory bit cannot be changed, and a file left with no bit reads back as
+// NORMAL.
 bool FakeFileSystem::SetAttributes(std::string_view path, uint32_t attributes) {
     Entry* entry = Find(path);
     if (entry == nullptr || IsLocked(path))
@@ -222,10 +231,13 @@ void FakeFileSystem::AddFile(std::string_view path, std::string_view content, ui
     if (entry == nullptr || entry->folder)
         entry = &Make(normalized, false);
     entry->content.assign(content);
-    entry->attributes = attributes == 0 ? uint32_t{FILE_ATTR_NORMAL} : attributes & ~uint32_t{FILE_ATTR_DIRECTORY};
+    entry->attributes =
+        attributes == 0 ? uint32_t{FILE_ATTR_NORMAL} : attributes & ~uint32_t{FILE_ATTR_DIRECTORY};
 }
 
-bool FakeFileSystem::Exists(std::string_view path) const { return Find(path) != nullptr; }
+bool FakeFileSystem::Exists(std::string_view path) const {
+    return Find(path) != nullptr;
+}
 
 std::optional<std::string> FakeFileSystem::Content(std::string_view path) const {
     const Entry* entry = Find(path);
@@ -245,8 +257,12 @@ std::vector<std::string> FakeFileSystem::AllPaths() const {
     return paths;
 }
 
-void FakeFileSystem::FailReadOf(std::string_view path) { unreadable_.insert(Key(path)); }
+void FakeFileSystem::FailReadOf(std::string_view path) {
+    unreadable_.insert(Key(path));
+}
 
-void FakeFileSystem::Lock(std::string_view path) { locked_.insert(Key(path)); }
+void FakeFileSystem::Lock(std::string_view path) {
+    locked_.insert(Key(path));
+}
 
 } // namespace krv

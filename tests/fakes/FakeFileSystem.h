@@ -1,10 +1,12 @@
 #pragma once
 // An in-memory file system for unit tests, with the rules of Windows that the program meets: paths compare
-// without regard to case, "/" and "\" both separate, a folder is created only inside an existing one, read-only
-// files cannot be deleted or replaced, and a folder lists its entries in the order they were made.
+// without regard to case, "/" and "\" both separate, a folder is created only inside an existing one,
+// read-only files cannot be deleted or replaced, and a folder lists its entries in the order they were made.
 //
-// Set-up helpers (AddFolder, AddFile) create missing parents, drive roots included; the IFileSystem operations
-// behave like their Win32 counterparts and create nothing implicitly.
+// Set-up helpers (AddFolder, AddFile) create missing parents, drive roots included; the IFileSystem
+// operations behave like their Win32 counterparts and create nothing implicitly.
+
+#include "platform/FileSystem.h"
 
 #include <cstdint>
 #include <map>
@@ -13,8 +15,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/FileSystem.h"
 
 namespace krv {
 
@@ -45,8 +45,8 @@ public:
 
     // --- Failure injection.
 
-    // Every later ReplaceFileAtomically writes this many bytes of its content into its temporary file and then
-    // fails, as a full disk would; nullopt turns it off.
+    // Every later ReplaceFileAtomically writes this many bytes of its content into its temporary file and
+    // then fails, as a full disk would; nullopt turns it off.
     void FailReplaceAfterBytes(std::optional<size_t> bytes) { replaceFailsAfter_ = bytes; }
     // ReadFile of this path fails although the file exists (a locked or unreadable file).
     void FailReadOf(std::string_view path);

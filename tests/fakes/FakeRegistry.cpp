@@ -1,26 +1,14 @@
 #include "fakes/FakeRegistry.h"
 
-#include <algorithm>
-
 #include "platform/Text.h"
 
+#include <algorithm>
+
 namespace krv {
-namespace {
 
-std::vector<uint8_t> Utf16LeWithTerminator(std::string_view utf8) {
-    std::vector<uint8_t> bytes;
-    for (char16_t unit : Utf8ToUtf16(utf8)) {
-        bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<uint8_t>(unit >> 8));
-    }
-    bytes.push_back(0);
-    bytes.push_back(0);
-    return bytes;
+std::string FakeRegistry::Fold(std::string_view text) {
+    return Utf8ToUpper(text);
 }
-
-} // namespace
-
-std::string FakeRegistry::Fold(std::string_view text) { return Utf8ToUpper(text); }
 
 // Key paths compare without regard to case and to stray leading, trailing or doubled backslashes.
 std::string FakeRegistry::Normalize(std::string_view path) {
@@ -83,7 +71,8 @@ FakeRegistry::Key& FakeRegistry::Create(RegistryRoot root, std::string_view path
 bool FakeRegistry::HasSubkeys(const KeyId& id) const {
     for (const auto& [other, key] : keys_) {
         if (other.first == id.first && other.second.size() > id.second.size() &&
-            other.second.starts_with(id.second) && (id.second.empty() || other.second[id.second.size()] == '\\'))
+            other.second.starts_with(id.second) &&
+            (id.second.empty() || other.second[id.second.size()] == '\\'))
             return true;
     }
     return false;
@@ -170,16 +159,14 @@ std::optional<RegistryValue> FakeRegistry::Value(RegistryRoot root, std::string_
 
 void FakeRegistry::PutString(RegistryRoot root, std::string_view path, std::string_view name,
                              std::string_view utf8) {
-    Create(root, path).values[Fold(name)] = {std::string(name),
-                                             {RegistryValueType::String, Utf16LeWithTerminator(utf8)},
-                                             nextOrder_++};
+    Create(root, path).values[Fold(name)] = {
+        std::string(name), {RegistryValueType::String, EncodeRegistryString(utf8)}, nextOrder_++};
 }
 
-void FakeRegistry::PutDWord(RegistryRoot root, std::string_view path, std::string_view name, uint32_t number) {
-    std::vector<uint8_t> bytes;
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes.push_back(static_cast<uint8_t>(number >> shift));
-    Create(root, path).values[Fold(name)] = {std::string(name), {RegistryValueType::DWord, bytes}, nextOrder_++};
+void FakeRegistry::PutDWord(RegistryRoot root, std::string_view path, std::string_view name,
+                            uint32_t number) {
+    Create(root, path).values[Fold(name)] = {
+        std::string(name), {RegistryValueType::DWord, EncodeRegistryDWord(number)}, nextOrder_++};
 }
 
 void FakeRegistry::PutBinary(RegistryRoot root, std::string_view path, std::string_view name,
@@ -193,12 +180,7 @@ std::optional<std::string> FakeRegistry::String(RegistryRoot root, std::string_v
     auto value = Value(root, path, name);
     if (!value || value->type != RegistryValueType::String)
         return std::nullopt;
-    std::u16string units;
-    for (size_t i = 0; i + 1 < value->data.size(); i += 2)
-        units += static_cast<char16_t>(value->data[i] | (value->data[i + 1] << 8));
-    if (!units.empty() && units.back() == 0)
-        units.pop_back();
-    return Utf16ToUtf8(units);
+    return DecodeRegistryString(value->data);
 }
 
 std::vector<std::string> FakeRegistry::ValueNames(RegistryRoot root, std::string_view path) const {
@@ -233,8 +215,12 @@ std::vector<std::string> FakeRegistry::SubkeyNames(RegistryRoot root, std::strin
     return names;
 }
 
-void FakeRegistry::DenyAccess(RegistryRoot root, std::string_view path) { denied_.insert(Id(root, path)); }
+void FakeRegistry::DenyAccess(RegistryRoot root, std::string_view path) {
+    denied_.insert(Id(root, path));
+}
 
-void FakeRegistry::AllowAccess(RegistryRoot root, std::string_view path) { denied_.erase(Id(root, path)); }
+void FakeRegistry::AllowAccess(RegistryRoot root, std::string_view path) {
+    denied_.erase(Id(root, path));
+}
 
 } // namespace krv

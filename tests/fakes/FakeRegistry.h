@@ -1,6 +1,8 @@
 #pragma once
-// An in-memory registry for unit tests: keys with parents, typed values, case-insensitive names as Windows has
-// them, and keys that can be made to refuse access.
+// An in-memory registry for unit tests: keys with parents, typed values, case-insensitive names as Windows
+// has them, and keys that can be made to refuse access.
+
+#include "platform/Registry.h"
 
 #include <map>
 #include <optional>
@@ -8,8 +10,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/Registry.h"
 
 namespace krv {
 
@@ -34,7 +34,8 @@ public:
     // Stores a REG_SZ value as the W functions would: UTF-16LE with its terminator.
     void PutString(RegistryRoot root, std::string_view path, std::string_view name, std::string_view utf8);
     void PutDWord(RegistryRoot root, std::string_view path, std::string_view name, uint32_t number);
-    void PutBinary(RegistryRoot root, std::string_view path, std::string_view name, std::vector<uint8_t> bytes);
+    void PutBinary(RegistryRoot root, std::string_view path, std::string_view name,
+                   std::vector<uint8_t> bytes);
     // A REG_SZ value decoded to UTF-8 (terminator dropped), or nullopt when missing or of another type.
     std::optional<std::string> String(RegistryRoot root, std::string_view path, std::string_view name) const;
     // Names of the values of a key in the order they were first written.
@@ -57,7 +58,7 @@ private:
         uint64_t order = 0;
     };
     struct Key {
-        std::string path; // as first created
+        std::string path;                          // as first created
         std::map<std::string, StoredValue> values; // by folded name
     };
     using KeyId = std::pair<RegistryRoot, std::string>; // root and folded path
