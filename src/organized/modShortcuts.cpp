@@ -9,8 +9,6 @@
 namespace krv {
 namespace {
 
-constexpr std::string_view kDirectoryName = "Organized Folders";
-constexpr std::string_view kSettingsKey = "Software\\Tessary\\Karvello\\Settings";
 constexpr std::string_view kLinkDescription = "Organized Folder Shortcut";
 constexpr int kShowNormal = 1;
 constexpr uint32_t kReparsePointAttribute = 0x400;
@@ -166,7 +164,7 @@ void modShortcuts::InitOrganizedFoldersPaths(std::string_view quotedExePath) {
         // user never chose; such a location is left without a directory.
         const auto shellFolder = services_.shellFolders.ShellFolderPath(kShellFolders[Index(location)]);
         directories_[Index(location)] =
-            shellFolder && !shellFolder->empty() ? JoinPath(*shellFolder, kDirectoryName) : std::string();
+            shellFolder && !shellFolder->empty() ? JoinPath(*shellFolder, kOrganizedFoldersDirectoryName) : std::string();
     }
     iconPath_ = quotedExePath;
 }
@@ -186,7 +184,7 @@ void modShortcuts::CreateOrganizedFoldersDir(OrganizedFoldersLocation location) 
         return;
     if (!services_.fileSystem.FolderExists(directory) && !services_.fileSystem.CreateFolder(directory))
         return;
-    services_.registry.SetKeyValue(RegistryRoot::CurrentUser, kSettingsKey, OrganizedFoldersRegistryValue(location),
+    services_.registry.SetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, OrganizedFoldersRegistryValue(location),
                                    directory);
 }
 

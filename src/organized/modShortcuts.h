@@ -16,6 +16,10 @@ namespace krv {
 
 class clsRegHandler;
 
+// The name of every Organized Folders directory, and the registry key where their paths are recorded.
+inline constexpr std::string_view kOrganizedFoldersDirectoryName = "Organized Folders";
+inline constexpr std::string_view kKarvelloSettingsKey = "Software\\Tessary\\Karvello\\Settings";
+
 // The three places an Organized Folders directory can be shown, in the order they are always handled.
 enum class OrganizedFoldersLocation { Desktop, SendTo, Favorites };
 inline constexpr std::array<OrganizedFoldersLocation, 3> kOrganizedFoldersLocations = {
