@@ -7,7 +7,7 @@
 namespace krv {
 
 struct clsDrive {
-    std::string Name;      // the drive's menu caption, e.g. "SYSTEM (C:)"
+    std::string Name{};    // the drive's menu caption, e.g. "SYSTEM (C:)"
     int32_t DriveType = 0; // DriveTypeCode
 
     bool operator==(const clsDrive&) const = default;

@@ -9,7 +9,6 @@
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
-#include "platform/Text.h"
 
 namespace krv {
 
@@ -112,16 +111,8 @@ std::string ReadRegistryText(IRegistry& registry, ISystemInfo& system, RegistryR
     if (!value || (value->type != RegistryValueType::String && value->type != RegistryValueType::ExpandString)) {
         return {};
     }
-    std::u16string units;
-    units.reserve(value->data.size() / 2);
-    for (size_t i = 0; i + 1 < value->data.size(); i += 2) {
-        const auto unit = static_cast<char16_t>(value->data[i] | (value->data[i + 1] << 8));
-        if (unit == u'\0') {
-            break;
-        }
-        units.push_back(unit);
-    }
-    std::string text = Utf16ToUtf8(units);
+    std::string text = DecodeRegistryString(value->data);
+    text.erase(std::min(text.find('\0'), text.size()));
     return value->type == RegistryValueType::ExpandString ? system.ExpandEnvironment(text) : text;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/FileSystem.h"
 #include "platform/MenuHost.h"
 #include "platform/MessagePump.h"
+#include "platform/SystemInfo.h"
 #include "platform/Text.h"
 
 namespace krv {

@@ -15,8 +15,8 @@ public:
     struct Drive {
         char Letter = 'C';     // upper case
         int32_t Type = 3;      // DriveTypeCode
-        std::string Label;     // the volume label (ignored for a drive without medium)
-        std::string Share;     // the share of a network drive
+        std::string Label{};   // the volume label (ignored for a drive without medium)
+        std::string Share{};   // the share of a network drive
         bool HasMedium = true; // false for an empty floppy or CD drive
     };
 
