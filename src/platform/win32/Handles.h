@@ -7,16 +7,16 @@
 // for handles; put() hands the address of the owned handle to the many Win32 functions that return a
 // handle through an out parameter, releasing whatever was owned before.
 
+#include <windows.h>
+// These need the declarations of windows.h before them.
 #include <commctrl.h>
 #include <objbase.h>
 #include <utility>
-#include <windows.h>
 
 namespace krv {
 
-// Traits name the handle type, the value that means "no handle" and how to close one.
-//   struct Traits { using pointer = H; static pointer Invalid() noexcept; static void Close(pointer)
-//   noexcept; };
+// Traits name the handle type (pointer), the value that means "no handle" (Invalid()) and how to close one
+// (Close(pointer)); see handle_traits below.
 template <typename Traits> class unique_handle {
 public:
     using pointer = typename Traits::pointer;
