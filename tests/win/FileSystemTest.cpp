@@ -92,6 +92,9 @@ TEST_F(Win32FileSystemTest, ReplaceFileAtomicallyReplacesOrLeavesTheOldFile) {
     EXPECT_EQ(Names(root), std::vector<std::string>{"config.krvc"});
 
     EXPECT_FALSE(fs.ReplaceFileAtomically(root + "\\no folder\\x.krvc", "x"));
+    ASSERT_TRUE(fs.CreateFolder(root + "\\sub"));
+    EXPECT_FALSE(fs.ReplaceFileAtomically(root + "\\sub", "x"));
+    ASSERT_TRUE(fs.RemoveFolder(root + "\\sub"));
     EXPECT_EQ(Names(root), std::vector<std::string>{"config.krvc"});
 }
 

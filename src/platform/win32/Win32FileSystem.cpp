@@ -115,6 +115,12 @@ std::optional<std::string> Win32FileSystem::ReadFile(std::string_view path) {
 // target's place in one move; whatever fails on the way, the target keeps its previous content.
 bool Win32FileSystem::ReplaceFileAtomically(std::string_view path, std::string_view content) {
     const std::wstring target = Widen(path);
+    // Windows refuses to move over a read-only file, but not every implementation of the call does (Wine
+    // replaces it); the user protected that file, so it is refused here for all of them.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
     std::wstring temporary;
     unique_file_handle file = CreateTemporaryBeside(target, temporary);
     if (!file)
