@@ -268,6 +268,13 @@ TEST_F(OrganizedFoldersOnDiskTest, WritesTheTreeAndMarksTheDirectoryAsExplorerEx
               "ConfirmFileOp = 0\r\n"
               "OriginalIcon = %\r\n"
               "InfoTip = Stores shortcuts to your favorite folders\r\n");
+    // Written again over its hidden, system self (as the Options dialog does after a refresh), it stays the
+    // same.
+    const std::string firstIni = Bytes(directory_ + L"\\Desktop.ini");
+    shortcuts_.WriteDesktopIni(OrganizedFoldersLocation::Desktop);
+    EXPECT_EQ(Bytes(directory_ + L"\\Desktop.ini"), firstIni);
+    EXPECT_EQ(FileAttributesAsSet(directory_ + L"\\Desktop.ini"),
+              DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
     std::string recorded;
     EXPECT_TRUE(
         regHandler_.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, "DirDesktop", recorded));
