@@ -185,7 +185,7 @@ bool modShortcuts::DirectoryExists(OrganizedFoldersLocation location) const {
 }
 
 void modShortcuts::CreateOrganizedFoldersDir(OrganizedFoldersLocation location) {
-    std::string directory = Directory(location);
+    const std::string& directory = Directory(location);
     if (directory.empty())
         return;
     if (!services_.fileSystem.FolderExists(directory) && !services_.fileSystem.CreateFolder(directory))
@@ -263,14 +263,12 @@ void modShortcuts::WriteDesktopIni(OrganizedFoldersLocation location) {
         return;
     const std::string& directory = Directory(location);
     const std::string iniPath = JoinPath(directory, "Desktop.ini");
-    const std::string content = "[.ShellClassInfo]\r\n"
-                                "IconFile = " +
-                                iconPath_ +
-                                "\r\n"
-                                "IconIndex = 0\r\n"
-                                "ConfirmFileOp = 0\r\n"
-                                "OriginalIcon = %\r\n"
-                                "InfoTip = Stores shortcuts to your favorite folders\r\n";
+    const std::string lines[] = {"[.ShellClassInfo]", "IconFile = " + iconPath_,
+                                 "IconIndex = 0",     "ConfirmFileOp = 0",
+                                 "OriginalIcon = %",  "InfoTip = Stores shortcuts to your favorite folders"};
+    std::string content;
+    for (const std::string& line : lines)
+        content += line + "\r\n";
     IFileSystem& fileSystem = services_.fileSystem;
     if (!fileSystem.ReplaceFileAtomically(iniPath, services_.codePage.ToAnsi(content)))
         return;
