@@ -10,9 +10,9 @@ namespace krv {
 // What a link holds. Everything not named here keeps the shell's default (no arguments, no working
 // directory, no icon location, no hot key).
 struct ShellLinkContent {
-    std::string target;
+    std::string target{};
     int showCommand = 1; // SW_SHOWNORMAL
-    std::string description;
+    std::string description{};
 
     bool operator==(const ShellLinkContent&) const = default;
 };
