@@ -6,13 +6,15 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "groups/clsDrive.h"
 #include "menu/modKeyboardHook.h"
 #include "model/clsMenuCollection.h"
-#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "platform/SystemInfo.h"
 #include "settings/modOptions.h"
 
 namespace krv {
@@ -24,6 +26,8 @@ struct ProgramState {
     clsMenuCollection MenuItems;
     Options options;
     KeyboardShortcuts KeyboardItems;
+    // The drives the Drives group was last filled with.
+    std::vector<clsDrive> KnownDrives;
 
     bool IsOldWindows = true;
     uint32_t MenuSelectedState = 1;
@@ -33,7 +37,6 @@ struct ProgramState {
     std::string ApplicationPath;
     std::string QuotedExePath;
     std::string HelpFilePath;
-    std::string CurrentConfigFile;
 
     bool ExitRequested = false;
     bool OrganizeWindowOpen = false;
@@ -79,7 +82,7 @@ public:
 struct ProgramContext {
     ProgramState& state;
     IFileSystem& fileSystem;
-    IDriveQuery& drives;
+    ISystemInfo& systemInfo;
     IShell& shell;
     IMessageBox& messageBox;
     clsRegHandler& registry;

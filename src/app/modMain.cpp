@@ -31,14 +31,15 @@ std::optional<std::string> DriveRoot(std::string_view spec) {
 
 } // namespace
 
-bool PathExists(IFileSystem& fileSystem, IDriveQuery& drives, std::string_view path) {
+bool PathExists(IFileSystem& fileSystem, ISystemInfo& system, std::string_view path) {
     if (fileSystem.FolderExists(path))
         return true;
     const auto root = DriveRoot(path);
     if (!root)
         return false;
-    const int type = drives.DriveType(*root);
-    return type != DRIVE_TYPE_UNKNOWN && type != DRIVE_TYPE_NO_ROOT;
+    // GetDriveType's answers for no drive at all: unknown (0) and no root directory (1).
+    const int32_t type = system.DriveType(*root);
+    return type > 1;
 }
 
 bool FileExists(IFileSystem& fileSystem, std::string_view path) { return fileSystem.FileExists(path); }

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Drives.h"
 #include "platform/FileSystem.h"
 #include "platform/Shell.h"
+#include "platform/SystemInfo.h"
 
 namespace krv {
 
@@ -24,7 +24,7 @@ inline constexpr const char* EXIT_COMMAND = "/EXIT";
 // --- Paths and files.
 
 // True when path is an existing folder or names an existing drive (medium or not) or network share.
-bool PathExists(IFileSystem& fileSystem, IDriveQuery& drives, std::string_view path);
+bool PathExists(IFileSystem& fileSystem, ISystemInfo& system, std::string_view path);
 bool FileExists(IFileSystem& fileSystem, std::string_view path);
 // True when the file's read-only attribute is set.
 bool IsReadOnlyFile(IFileSystem& fileSystem, std::string_view path);

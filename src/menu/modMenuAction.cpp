@@ -65,7 +65,7 @@ void ExecuteMenuItem(ProgramContext& context, clsMenuItem& item) {
 }
 
 bool OpenMenuItem(ProgramContext& context, clsMenuItem& item) {
-    if (item.ItemType() != MIT_DRIVE && !PathExists(context.fileSystem, context.drives, item.FolderPath())) {
+    if (item.ItemType() != MIT_DRIVE && !PathExists(context.fileSystem, context.systemInfo, item.FolderPath())) {
         if (context.state.General(GC1_ASK_DELETING_MISSING_FOLDERS)) {
             // The item may be deleted and freed by the question's answer, so it is not touched afterwards.
             OfferToDeleteMissingShortcut(context, item.Name(), item.FolderPath());

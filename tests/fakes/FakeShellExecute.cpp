@@ -1,7 +1,5 @@
 #include "fakes/FakeShellExecute.h"
 
-#include "platform/Text.h"
-
 namespace krv {
 
 int64_t FakeShell::Execute(std::string_view verb, std::string_view file, std::string_view parameters,
@@ -18,13 +16,6 @@ bool FakeShell::MoveToRecycleBin(std::string_view path) {
 bool FakeShell::OpenHtmlHelp(std::string_view helpFile, int command) {
     helpOpened_.emplace_back(std::string(helpFile), command);
     return helpViewerWorks_;
-}
-
-void FakeDriveQuery::AddDrive(std::string_view root, int type) { drives_[Utf8ToUpper(root)] = type; }
-
-int FakeDriveQuery::DriveType(std::string_view root) {
-    const auto it = drives_.find(Utf8ToUpper(root));
-    return it == drives_.end() ? DRIVE_TYPE_NO_ROOT : it->second;
 }
 
 } // namespace krv

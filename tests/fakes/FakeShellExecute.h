@@ -1,13 +1,11 @@
 #pragma once
-// Fakes of the shell's execute operation, the Recycle Bin, the help viewer and the drive query: they
-// remember what they were asked and answer from a table.
+// A fake of the shell's execute operation, the Recycle Bin and the help viewer that remembers what it was
+// asked.
 
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/Drives.h"
 #include "platform/Shell.h"
 
 namespace krv {
@@ -38,16 +36,6 @@ private:
     std::vector<std::string> recycled_;
     std::vector<std::pair<std::string, int>> helpOpened_;
     bool helpViewerWorks_ = true;
-};
-
-// Drives by root ("D:\"); any other root has no drive.
-class FakeDriveQuery final : public IDriveQuery {
-public:
-    int DriveType(std::string_view root) override;
-    void AddDrive(std::string_view root, int type);
-
-private:
-    std::map<std::string, int> drives_;
 };
 
 } // namespace krv

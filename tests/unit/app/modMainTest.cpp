@@ -4,7 +4,7 @@
 
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
-#include "fakes/FakeShellExecute.h"
+#include "fakes/FakeSystemInfo.h"
 #include "model/MenuVocabulary.h"
 #include "settings/clsRegHandler.h"
 
@@ -40,18 +40,17 @@ TEST(PathServices, InvalidCharactersAreReplacedByDashes) {
 
 TEST(PathServices, ExistenceTestsOfFoldersDrivesAndFiles) {
     FakeFileSystem fileSystem;
-    FakeDriveQuery drives;
+    FakeSystemInfo drives;
     fileSystem.AddFolder("C:\\Data");
     fileSystem.AddFile("C:\\Data\\notes.txt", "x");
     fileSystem.AddFile("C:\\Data\\locked.txt", "x", FILE_ATTR_READONLY | FILE_ATTR_ARCHIVE);
-    drives.AddDrive("C:\\", DRIVE_TYPE_FIXED);
-    drives.AddDrive("D:\\", DRIVE_TYPE_CDROM); // no medium: no folder to see
-    drives.AddDrive("\\\\SERVER\\SHARE\\", DRIVE_TYPE_REMOTE);
+    drives.AddDrive({.Letter = 'C', .Type = DRIVE_TYPE_FIXED});
+    drives.AddDrive({.Letter = 'D', .Type = DRIVE_TYPE_CDROM, .HasMedium = false}); // no folder to see
 
     EXPECT_TRUE(PathExists(fileSystem, drives, "C:\\Data"));
     EXPECT_FALSE(PathExists(fileSystem, drives, "C:\\Data\\notes.txt"));
     EXPECT_FALSE(PathExists(fileSystem, drives, "C:\\Nothing"));
-    for (const char* spec : {"D:\\", "D:", "d", "\\\\server\\share", "\\\\server\\share\\"})
+    for (const char* spec : {"D:\\", "D:", "d"})
         EXPECT_TRUE(PathExists(fileSystem, drives, spec)) << spec;
     for (const char* spec : {"D:\\Films", "Q:\\", "", "\\\\server", "\\\\server\\share\\dir", "DD"})
         EXPECT_FALSE(PathExists(fileSystem, drives, spec)) << spec;

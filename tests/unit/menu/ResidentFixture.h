@@ -11,6 +11,7 @@
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellExecute.h"
+#include "fakes/FakeSystemInfo.h"
 #include "settings/clsRegHandler.h"
 
 namespace krv {
@@ -63,8 +64,8 @@ protected:
         state.options.GeneralOptions[GC1_ASK_DELETING_MISSING_FOLDERS] = true;
         fileSystem.AddFolder("C:\\Data");
         fileSystem.AddFolder("C:\\Work");
-        drives.AddDrive("C:\\", DRIVE_TYPE_FIXED);
-        drives.AddDrive("D:\\", DRIVE_TYPE_CDROM);
+        systemInfo.AddDrive({.Letter = 'C', .Type = DRIVE_TYPE_FIXED});
+        systemInfo.AddDrive({.Letter = 'D', .Type = DRIVE_TYPE_CDROM, .HasMedium = false});
     }
 
     // A shortcut in group owner, added to the program's tree; the stored item.
@@ -105,13 +106,13 @@ protected:
 
     ProgramState state;
     FakeFileSystem fileSystem;
-    FakeDriveQuery drives;
+    FakeSystemInfo systemInfo;
     FakeShell shell;
     FakeMessageBox messageBox;
     FakeRegistry registry;
     clsRegHandler regHandler{registry};
     RecordingResidentHost host{state};
-    ProgramContext context{state, fileSystem, drives, shell, messageBox, regHandler, host};
+    ProgramContext context{state, fileSystem, systemInfo, shell, messageBox, regHandler, host};
 };
 
 } // namespace krv
