@@ -357,6 +357,8 @@ TEST_F(BuiltMenuTest, ClearingCleansUpAfterEntriesRemovedThroughACopy) {
     CopyCollection(menuItems, scratch);
     RemoveHelpEntries(scratch, &host);
     RemoveOptionsEntry(scratch, &host);
+    // An entry that no item records, left by a build that went wrong, goes as well.
+    host.InsertEntry(host.TopLevelPopup(), 99, MENU_FLAG_BY_POSITION, 999, "Stray");
 
     ClearPopupMenu(host, menuItems);
     EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Dummy"}));
