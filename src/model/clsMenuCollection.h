@@ -18,26 +18,27 @@
 
 namespace krv {
 
-// The arguments of AddNewMenuItem, in the documented order. Designated initializers name what is set:
+// The arguments of AddNewMenuItem, in the documented order. Designated initializers name what is set
+// (every member has a default, so designated initializers may leave any of them out):
 //   collection.AddNewMenuItem({.Caption = "Docs", .OwnerName = MIT_GROUP_USER, .FolderPath = "C:\\Docs"});
 struct NewMenuItemArgs {
-    std::string Caption;
-    std::string OwnerName;
-    std::string Name;
+    std::string Caption{};
+    std::string OwnerName{};
+    std::string Name{};
     int32_t IconID = 0;
-    std::string FolderPath;
-    std::string ItemType;
-    std::string OpenType;
+    std::string FolderPath{};
+    std::string ItemType{};
+    std::string OpenType{};
     int32_t DriveType = 0;
     bool SubMenu = false;
     bool Separator = false;
-    std::string Remark;
-    std::string BeforeKey;
+    std::string Remark{};
+    std::string BeforeKey{};
     bool NumberCaption = false;
     bool KeepCaptionCharacters = false;
     bool ComputePath = false;
     int32_t KeyboardCode = -1;
-    std::string UserDescription;
+    std::string UserDescription{};
 };
 
 // The five counters of CountCollection.
@@ -50,10 +51,13 @@ struct CollectionCounts {
 };
 
 class clsMenuCollection final : private MenuItemListener {
-    struct Node {
+    // A stored item with its key and its order label (strictly increasing along the list, so that two
+    // list positions compare in O(1)). Every item that reports to this collection is a Node.
+    struct Node : clsMenuItem {
+        Node(clsMenuItem&& item, std::string storeKey) : clsMenuItem(std::move(item)), key(std::move(storeKey)) {}
         std::string key;
-        uint64_t label = 0; // strictly increasing along the list; compares list positions in O(1)
-        clsMenuItem item;
+        uint64_t label = 0;
+        size_t idSlot = 0; // position in its identifier bucket
     };
     using NodeList = std::list<Node>;
 
@@ -137,8 +141,8 @@ public:
         using reference = Value&;
         BasicIterator() = default;
         explicit BasicIterator(NodeIt it) : it_(it) {}
-        reference operator*() const { return it_->item; }
-        pointer operator->() const { return &it_->item; }
+        reference operator*() const { return *it_; }
+        pointer operator->() const { return &*it_; }
         BasicIterator& operator++() { ++it_; return *this; }
         BasicIterator operator++(int) { auto copy = *this; ++it_; return copy; }
         BasicIterator& operator--() { --it_; return *this; }
@@ -163,22 +167,31 @@ private:
     void OnOwnerNameChanging(const clsMenuItem& item, const std::string& newOwner) override;
     void OnIDChanging(const clsMenuItem& item, int32_t newID) override;
 
-    NodeList::iterator Store(NodeList::iterator before, clsMenuItem&& item);
-    NodeList::iterator FindKey(std::string_view key);
-    NodeList::const_iterator FindKey(std::string_view key) const;
+    enum class Placement { Before, After };
+    template <typename T> bool AddOneImpl(T&& item, bool append, bool computePath);
+    clsMenuItem* AddBesideImpl(clsMenuItem& item, std::string_view neighbourKey, Placement placement,
+                               bool computePath);
+    Node* Store(NodeList::iterator before, clsMenuItem&& item);
+    Node* FindKey(std::string_view key) const;
+    NodeList::iterator IteratorOf(const Node* node);
     NodeList::iterator SortedInsertionPoint(const clsMenuItem& item);
     NodeList::iterator PlaceForAddOne(const clsMenuItem& item, bool append);
-    void EnsureFreshName(clsMenuItem& item);
+    void EnsureName(clsMenuItem& item);
     void AssignLabel(NodeList::iterator it);
+    void SpreadLabelsAround(NodeList::iterator it);
     void Relabel();
     static Node& NodeOf(const clsMenuItem& item);
-    void IndexChild(Node& node);
-    void UnindexChild(Node& node);
-    void IndexID(Node& node);
+    static void InsertByLabel(std::vector<Node*>& nodes, Node* node);
+    static void EraseByLabel(std::vector<Node*>& nodes, const Node* node);
+    void IndexID(Node& node, int32_t id);
     void UnindexID(Node& node);
+    void CountName(const Node& node, const std::string& name, int delta);
+    void Index(Node& node);
+    void Unindex(Node& node);
     const std::vector<Node*>* ChildNodes(std::string_view ownerName) const;
-    std::string ItemPathOf(const clsMenuItem& item) const;
-    std::string ItemLocationOf(const clsMenuItem& item) const;
+    // Walks the owner chain upwards as one pass from the end of the list to its start, calling
+    // visit(owner) for each owner met until visit returns false or the top level is reached.
+    template <typename Visit> void ClimbOwners(const clsMenuItem& item, Visit visit) const;
     template <typename Next> void MakeCaptionUnique(clsMenuItem& item, Next nextCaption) const;
 
     int32_t idCounter_ = 49;
@@ -186,8 +199,11 @@ private:
     int32_t fileMenuHandle_ = 0;
 
     NodeList nodes_;
-    std::unordered_map<std::string, NodeList::iterator> byKey_;
-    std::unordered_map<std::string, int32_t> nameCount_;
+    std::unordered_map<std::string, NodeList::iterator, std::hash<std::string>> byKey_;
+    // Names of stored items whose Name differs from their key (renamed after being stored), counted; an
+    // item whose Name equals its key is found through byKey_.
+    std::unordered_map<std::string, int32_t> renamed_;
+    // Unordered buckets (most hold one item); the first in list order is found by label when asked.
     std::unordered_map<int32_t, std::vector<Node*>> byID_;
     std::unordered_map<std::string, std::vector<Node*>> children_;
 

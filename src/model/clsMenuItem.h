@@ -29,12 +29,45 @@ std::string RemoveInvalidChars(std::string_view text);
 // Counts characters (UTF-8 code points), not bytes.
 std::string ShortenCaptionForMenu(std::string_view caption);
 
-class clsMenuItem {
+// The stored fields of a menu item, in declaration order, with their defaults.
+struct MenuItemFields {
+    int32_t id_ = 0;
+    int32_t position_ = 0;
+    std::string name_;
+    std::string nameOld_;
+    std::string caption_;
+    std::string captionMenu_;
+    int32_t ownerId_ = 0;
+    int32_t flags_ = 0;
+    std::string ownerName_;
+    int16_t iconId_ = ICON_FOLDER_SHORTCUT;
+    bool separator_ = false;
+    bool subMenu_ = false;
+    std::string itemType_ = MIT_PATH;
+    std::string openType_ = MIT_PATH_SHORTCUT;
+    std::string driveType_ = "3";
+    std::string description_;
+    std::string folderPath_;
+    std::string networkPath_;
+    std::string itemPath_;
+    std::string itemLocation_;
+    std::string remark_;
+    int32_t keyboardCode_ = -1;
+    std::string userDescription_;
+    DateTime timeCreated_;
+    DateTime timeModified_;
+    DateTime timeAccessed_;
+
+};
+
+class clsMenuItem : private MenuItemFields {
 public:
     clsMenuItem();
     // Copies carry no listener: a copy belongs to no collection until it is added to one.
-    clsMenuItem(const clsMenuItem& other);
+    clsMenuItem(const clsMenuItem& other) = default;
+    clsMenuItem(clsMenuItem&& other) noexcept = default;
     clsMenuItem& operator=(const clsMenuItem& other);
+    clsMenuItem& operator=(clsMenuItem&& other) noexcept;
     ~clsMenuItem() = default;
 
     int32_t ID() const { return id_; }
@@ -119,34 +152,15 @@ public:
 private:
     friend class clsMenuCollection;
 
-    int32_t id_ = 0;
-    int32_t position_ = 0;
-    std::string name_;
-    std::string nameOld_;
-    std::string caption_;
-    std::string captionMenu_;
-    int32_t ownerId_ = 0;
-    int32_t flags_ = 0;
-    std::string ownerName_;
-    int16_t iconId_ = ICON_FOLDER_SHORTCUT;
-    bool separator_ = false;
-    bool subMenu_ = false;
-    std::string itemType_ = MIT_PATH;
-    std::string openType_ = MIT_PATH_SHORTCUT;
-    std::string driveType_ = "3";
-    std::string description_;
-    std::string folderPath_;
-    std::string networkPath_;
-    std::string itemPath_;
-    std::string itemLocation_;
-    std::string remark_;
-    int32_t keyboardCode_ = -1;
-    std::string userDescription_;
-    DateTime timeCreated_;
-    DateTime timeModified_;
-    DateTime timeAccessed_;
-
-    MenuItemListener* listener_ = nullptr;
+    // Holds the listener without ever copying it: a copy belongs to no collection, and assigning over a
+    // stored item keeps that item's collection.
+    struct ListenerSlot {
+        MenuItemListener* listener = nullptr;
+        ListenerSlot() = default;
+        ListenerSlot(const ListenerSlot&) {}
+        ListenerSlot& operator=(const ListenerSlot&) { return *this; }
+    };
+    ListenerSlot slot_;
 };
 
 // Copies every field of source into target in the documented order (NetworkPath is not copied).
