@@ -112,37 +112,33 @@ struct WindowQuery {
     bool visibleOnly = false;
 };
 
-HWND FindTopLevel(const WindowQuery& query) {
-    struct Search {
-        const WindowQuery* query;
-        HWND found;
-    } search{&query, nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* search = reinterpret_cast<Search*>(context);
-            const WindowQuery& q = *search->query;
-            if ((q.className && WindowClass(window) != *q.className) ||
-                (q.title && WindowText(window) != *q.title) ||
-                (q.visibleOnly && !::IsWindowVisible(window))) {
-                return TRUE;
-            }
-            search->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+// Enumeration callbacks are plain functions: a lambda cannot take the stdcall convention on 32-bit Windows.
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM context) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(context)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    ::EnumChildWindows(parent, &CollectWindow, reinterpret_cast<LPARAM>(&children));
     return children;
+}
+
+HWND FindTopLevel(const WindowQuery& query) {
+    for (HWND window : TopLevelWindows()) {
+        if ((!query.className || WindowClass(window) == *query.className) &&
+            (!query.title || WindowText(window) == *query.title) &&
+            (!query.visibleOnly || ::IsWindowVisible(window))) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 HWND FindButton(HWND dialog, const std::wstring& caption) {
@@ -211,13 +207,10 @@ int WindowInfoCommand(const CommandLine& command) {
 }
 
 int ListWindowsCommand() {
-    ::EnumWindows(
-        [](HWND window, LPARAM) -> BOOL {
-            Print(HandleText(window) + L"\t" + std::to_wstring(::IsWindowVisible(window) ? 1 : 0) + L"\t" +
-                  WindowClass(window) + L"\t" + WindowText(window));
-            return TRUE;
-        },
-        0);
+    for (HWND window : TopLevelWindows()) {
+        Print(HandleText(window) + L"\t" + std::to_wstring(::IsWindowVisible(window) ? 1 : 0) + L"\t" +
+              WindowClass(window) + L"\t" + WindowText(window));
+    }
     return 0;
 }
 
