@@ -247,3 +247,12 @@ screenshot() { # NAME
     import -display "$DISPLAY" -window root "$file" || e2e_fail "screenshot $1 failed"
     echo "$file"
 }
+
+# --- Menus ------------------------------------------------------------------------------------------------
+
+# Prints the entries of the first popup of a window's menu bar, one a line: kind (item, popup, separator),
+# owner-drawn (1 or 0) and text, separated by tabs; a submenu's entries follow its entry, indented by two
+# blanks a level.
+window_menu() { # HWND
+    _helper window-menu "$1" || e2e_fail "window $1 has no popup menu"
+}
