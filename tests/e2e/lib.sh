@@ -256,3 +256,39 @@ screenshot() { # NAME
 window_menu() { # HWND
     _helper window-menu "$1" || e2e_fail "window $1 has no popup menu"
 }
+
+# --- Notification area and started programs ---------------------------------------------------------------
+
+# Clicks the first icon of the notification area, Wine's own tray window at the top left of the display;
+# BUTTON 1 is the left, 3 the right mouse button.
+click_tray_icon() { # [BUTTON=1]
+    xdotool mousemove 12 32 click "${1:-1}"
+}
+
+# True while Wine shows its tray window, which it does only while some program has an icon there.
+tray_icon_shown() {
+    [ -n "$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null)" ]
+}
+
+# Prints the command lines of the running processes, one a line, their arguments separated by blanks.
+command_lines() {
+    local file
+    for file in /proc/[0-9]*/cmdline; do
+        tr '\0' ' ' <"$file" 2>/dev/null && echo
+    done
+}
+
+# Waits until a process whose command line contains TEXT runs; fails after TIMEOUT seconds.
+wait_command_line() { # TEXT [TIMEOUT=10]
+    local tenths=0
+    until command_lines | grep -qF -- "$1"; do
+        [ $tenths -lt $((${2:-10} * 10)) ] || e2e_fail "no process with '$1' in its command line"
+        sleep 0.1
+        tenths=$((tenths + 1))
+    done
+}
+
+# Prints the records of a configuration file (.krvc), one a line.
+config_records() { # WINDOWS_PATH
+    tr '\0' '\n' <"$(win_to_unix "$1")"
+}
