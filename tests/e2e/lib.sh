@@ -270,18 +270,23 @@ tray_icon_shown() {
     [ -n "$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null)" ]
 }
 
-# Prints the command lines of the running processes, one a line, their arguments separated by blanks.
+# Prints the command lines of the running Windows programs (those whose program is a Windows path, which
+# leaves out the test's own grep and shell), one a line, their arguments separated by blanks.
 command_lines() {
-    local file
+    local file line
     for file in /proc/[0-9]*/cmdline; do
-        tr '\0' ' ' <"$file" 2>/dev/null && echo
+        line=$({ tr '\0' ' ' <"$file"; } 2>/dev/null) || continue
+        case $line in
+        [A-Za-z]:\\*) printf '%s\n' "$line" ;;
+        esac
     done
 }
 
 # Waits until a process whose command line contains TEXT runs; fails after TIMEOUT seconds.
 wait_command_line() { # TEXT [TIMEOUT=10]
     local tenths=0
-    until command_lines | grep -qF -- "$1"; do
+    # grep reads every line (no -q), so that the listing never ends early on a closed pipe.
+    until command_lines | grep -F -- "$1" >/dev/null; do
         [ $tenths -lt $((${2:-10} * 10)) ] || e2e_fail "no process with '$1' in its command line"
         sleep 0.1
         tenths=$((tenths + 1))
