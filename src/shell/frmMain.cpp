@@ -11,6 +11,7 @@
 #include "ResourceIds.h"
 #include "platform/Text.h"
 #include "settings/RegistryNames.h"
+#include "platform/win32/Win32MenuPainter.h"
 #include "shell/ResidentServices.h"
 #include "shell/modSystemTray.h"
 
@@ -268,7 +269,7 @@ void frmMain::OnDrawItem(const DRAWITEMSTRUCT& record) {
     if (!plan)
         return;
     menuIcons_.LoadMenuIcons(instance_, ScaleForDpi(16, dpi));
-    PaintMenuItem(record.hDC, *plan, menuIcons_, MenuFont());
+    PaintMenuItem(record.hDC, *plan, MenuFont(), [this](int slot) { return menuIcons_.Icon(slot); });
 }
 
 // Owner-drawn entries have no text that Windows could match a typed character against, so the program

@@ -12,7 +12,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32MenuHost.h"
 #include "shell/KeyboardHook.h"
-#include "shell/MenuPainter.h"
+#include "shell/MenuIcons.h"
 
 namespace krv {
 

@@ -297,3 +297,10 @@ wait_command_line() { # TEXT [TIMEOUT=10]
 config_records() { # WINDOWS_PATH
     tr '\0' '\n' <"$(win_to_unix "$1")"
 }
+
+# One figure of a running program's process: private (bytes), workingset (bytes), gdi or user (objects).
+process_figure() { # HWND FIGURE
+    local line
+    line=$(_helper process-info "$(window_property "$1" pid)" | grep "^$2=") || e2e_fail "no $2 of window $1"
+    echo "${line#*=}"
+}

@@ -7,6 +7,10 @@
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 
+#include <windows.h>
+
+#include <psapi.h>
+
 #include <cstdio>
 #include <cwchar>
 #include <fcntl.h>
@@ -390,6 +394,25 @@ int WindowMenuCommand(const CommandLine& command) {
     return text.rfind("no popup", 0) == 0 ? 1 : 0;
 }
 
+// Private memory, working set and the GDI and USER object counts of a process, by its Windows process id.
+int ProcessInfoCommand(const CommandLine& command) {
+    const DWORD processId = static_cast<DWORD>(std::wcstoul(command.positional[0].c_str(), nullptr, 10));
+    const unique_kernel_handle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof(memory);
+    if (!process || !::GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                                            sizeof(memory))) {
+        PrintError(L"cannot read process " + command.positional[0]);
+        return 1;
+    }
+    Print(L"private=" + std::to_wstring(memory.PrivateUsage));
+    Print(L"workingset=" + std::to_wstring(memory.WorkingSetSize));
+    Print(L"gdi=" + std::to_wstring(::GetGuiResources(process.get(), GR_GDIOBJECTS)));
+    Print(L"user=" + std::to_wstring(::GetGuiResources(process.get(), GR_USEROBJECTS)));
+    return 0;
+}
+
 void Usage() {
     PrintError(
         L"commands:\n"
@@ -403,7 +426,8 @@ void Usage() {
         L"  click-button --title TEXT --button CAPTION [--timeout MS]\n"
         L"  dialog-text --title TEXT [--timeout MS]          the dialog's static texts\n"
         L"  resources PROGRAM.exe                            version strings, icon count, manifest\n"
-        L"  window-menu HWND                                 entries of the first popup of its menu bar");
+        L"  window-menu HWND                                 entries of the first popup of its menu bar\n"
+        L"  process-info PID                                 private bytes, working set, GDI and USER objects");
 }
 
 int Run(const Arguments& arguments) {
@@ -414,7 +438,7 @@ int Run(const Arguments& arguments) {
     const std::wstring& name = arguments[0];
     const CommandLine command = Parse(Arguments(arguments.begin() + 1, arguments.end()));
     const bool needsHandle = name == L"window-info" || name == L"wait-gone" || name == L"resources" ||
-                             name == L"window-menu";
+                             name == L"window-menu" || name == L"process-info";
     if (needsHandle && command.positional.empty()) {
         Usage();
         return 2;
@@ -441,6 +465,8 @@ int Run(const Arguments& arguments) {
         return ResourcesCommand(command);
     if (name == L"window-menu")
         return WindowMenuCommand(command);
+    if (name == L"process-info")
+        return ProcessInfoCommand(command);
     Usage();
     return 2;
 }

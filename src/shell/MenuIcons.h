@@ -1,11 +1,10 @@
 #pragma once
-// Carries out the drawing plans of the owner-drawn popup menu, and holds the table of menu icons.
+// The table of menu icons of the owner-drawn popup menu.
 
 #include <array>
 
 #include <windows.h>
 
-#include "menu/modMenuSystem.h"
 #include "model/MenuVocabulary.h"
 #include "platform/win32/Handles.h"
 
@@ -24,11 +23,5 @@ private:
     std::array<unique_hicon, ICON_COUNT> icons_;
     int size_ = 0;
 };
-
-// Paints one entry as the plan says, with font for its texts.
-void PaintMenuItem(HDC dc, const MenuDrawPlan& plan, const MenuIcons& icons, HFONT font);
-
-// The colour of the plan on this system.
-COLORREF PlanColorValue(PlanColor color);
 
 } // namespace krv
