@@ -1,10 +1,10 @@
 #include "organized/modShortcuts.h"
 
-#include "settings/clsRegHandler.h"
-
 #include <algorithm>
 #include <cstddef>
 #include <vector>
+
+#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {

@@ -2,15 +2,15 @@
 // modShortcuts: the Organized Folders, directories of .lnk files that mirror the personal group on the
 // Desktop, in the Send To menu and in the Favorites.
 
+#include <array>
+#include <string>
+#include <string_view>
+
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellLink.h"
 #include "platform/Text.h"
-
-#include <array>
-#include <string>
-#include <string_view>
 
 namespace krv {
 

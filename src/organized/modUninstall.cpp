@@ -1,11 +1,11 @@
 #include "organized/modUninstall.h"
 
-#include "organized/modShortcuts.h"
-#include "settings/clsRegHandler.h"
-
 #include <charconv>
 #include <string>
 #include <vector>
+
+#include "organized/modShortcuts.h"
+#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {

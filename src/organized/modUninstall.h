@@ -2,12 +2,12 @@
 // modUninstall: what Unkarvel decides and does, over the seams, so that its Windows program stays a shell
 // around one call. It lives beside the Organized Folders because removing their directories is most of it.
 
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
-
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
 
 namespace krv {
 

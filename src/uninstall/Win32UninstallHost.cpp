@@ -1,9 +1,9 @@
 #include "uninstall/Win32UninstallHost.h"
 
-#include "platform/Text.h"
-#include "platform/win32/UniqueHandle.h"
-
 #include <string>
+
+#include "platform/Text.h"
+#include "platform/win32/Handles.h"
 
 namespace krv {
 namespace {
@@ -45,8 +45,8 @@ bool Win32UninstallHost::StartCommand(std::string_view commandLine) {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
-    const UniqueFileHandle processHandle(process.hProcess);
-    const UniqueFileHandle threadHandle(process.hThread);
+    const unique_kernel_handle processHandle(process.hProcess);
+    const unique_kernel_handle threadHandle(process.hThread);
     return true;
 }
 

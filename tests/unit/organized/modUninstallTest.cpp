@@ -1,13 +1,13 @@
 #include "organized/modUninstall.h"
 
+#include <functional>
+#include <gtest/gtest.h>
+
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "organized/modShortcuts.h"
 #include "settings/clsRegHandler.h"
-
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
