@@ -163,10 +163,10 @@ TEST_F(MenuWindowTest, BuildsOwnerDrawnEntriesThatKeepTheirSubmenusAndCaptions) 
     ExpectMenuMatchesTree();
 
     const auto work = ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName("W")->ID()));
-    ASSERT_EQ(work.size(), 4u);
-    EXPECT_EQ(work[0].text, "Projects");
-    EXPECT_TRUE(work[1].type & MFT_SEPARATOR);
-    EXPECT_EQ(work[2].text, "Müller Straße Ω");
+    ASSERT_EQ(work.size(), 4u); // sorted by caption; the separator and Open-All were appended
+    EXPECT_EQ(work[0].text, "Müller Straße Ω");
+    EXPECT_EQ(work[1].text, "Projects");
+    EXPECT_TRUE(work[2].type & MFT_SEPARATOR);
     EXPECT_EQ(work[3].text, "Open-All");
 }
 
