@@ -1,11 +1,5 @@
-// Benchmarks of the popup menu builder at the largest tree (32,767 items) against the recording fake menu host.
-
-#include <benchmark/benchmark.h>
-
-#include <chrono>
-#include <memory>
-#include <string>
-#include <vector>
+// Benchmarks of the popup menu builder at the largest tree (32,767 items) against the recording fake menu
+// host.
 
 #include "fakes/FakeMenuHost.h"
 #include "fakes/FakeMenuWindow.h"
@@ -13,6 +7,12 @@
 #include "groups/modSetupDrives.h"
 #include "menu/modMenuSetup.h"
 #include "model/clsMenuCollection.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace krv {
 namespace {
@@ -43,7 +43,8 @@ const clsMenuCollection& LargestTree() {
         c->AddOne(TopLevel(MIT_HF_ORGANIZE, "Organize Folders"), true, false);
         FakeSystemInfo system;
         for (char letter : {'A', 'C', 'D', 'E'}) {
-            system.AddDrive({.Letter = letter, .Type = letter == 'A' ? DRIVE_TYPE_REMOVABLE : DRIVE_TYPE_FIXED});
+            system.AddDrive(
+                {.Letter = letter, .Type = letter == 'A' ? DRIVE_TYPE_REMOVABLE : DRIVE_TYPE_FIXED});
         }
         std::vector<clsDrive> drives;
         AddDrives(*c, system, drives);
@@ -91,7 +92,8 @@ template <typename Measured> double Seconds(Measured measured) {
 void BM_BuildPopupMenu(benchmark::State& state) {
     for (auto _ : state) {
         auto subject = std::make_unique<Subject>();
-        state.SetIterationTime(Seconds([&] { BuildPopupMenu(subject->window, subject->host, subject->tree, ""); }));
+        state.SetIterationTime(
+            Seconds([&] { BuildPopupMenu(subject->window, subject->host, subject->tree, ""); }));
         benchmark::DoNotOptimize(subject->host.EntryCount(subject->host.TopLevelPopup()));
     }
     state.counters["items"] = LargestTree().Count();

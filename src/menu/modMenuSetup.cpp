@@ -1,10 +1,5 @@
 #include "menu/modMenuSetup.h"
 
-#include <string>
-#include <unordered_map>
-#include <utility>
-#include <vector>
-
 #include "groups/modSetupDrives.h"
 #include "groups/modSetupSystemFolders.h"
 #include "menu/MenuEntryRemoval.h"
@@ -14,6 +9,11 @@
 #include "platform/MessagePump.h"
 #include "platform/SystemInfo.h"
 #include "platform/Text.h"
+
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace krv {
 
@@ -26,10 +26,10 @@ constexpr const char* kPersonalDescription = "Contains your own folder shortcuts
 constexpr const char* kPlaceholderText = "Dummy";
 constexpr int32_t kPlaceholderID = 50;
 
-constexpr uint32_t kCommandFlags = MENU_FLAG_BY_POSITION;                              // 1024
-constexpr uint32_t kGroupFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP;              // 1040
-constexpr uint32_t kSeparatorFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_SEPARATOR;      // 3072
-constexpr uint32_t kOwnerDrawFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW;      // 1280
+constexpr uint32_t kCommandFlags = MENU_FLAG_BY_POSITION;                         // 1024
+constexpr uint32_t kGroupFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP;         // 1040
+constexpr uint32_t kSeparatorFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_SEPARATOR; // 3072
+constexpr uint32_t kOwnerDrawFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW; // 1280
 
 // Kind 2 maps at most 25 folders in all, kind 3 at most 24 disks with at most 24 folders each.
 constexpr int kFolderLimit = 24;
@@ -111,11 +111,13 @@ void AddDiskFolders(clsMenuCollection& collection, bool groupPerDisk, const Syst
             }
             ++diskCounter;
             owner = "M" + std::to_string(diskCounter);
-            AddGroup(collection, owner, parts.HasLabel ? parts.Label + " (" + drive + ")" : drive, MIT_GROUP_USER);
+            AddGroup(collection, owner, parts.HasLabel ? parts.Label + " (" + drive + ")" : drive,
+                     MIT_GROUP_USER);
             folderCounter = 1;
         }
         for (const DirectoryEntry& folder : services.Files.ListFolder(root)) {
-            if (!(folder.attributes & FILE_ATTR_DIRECTORY) || (folder.attributes & kSkippedFolderAttributes)) {
+            if (!(folder.attributes & FILE_ATTR_DIRECTORY) ||
+                (folder.attributes & kSkippedFolderAttributes)) {
                 continue;
             }
             if (folderCounter > kFolderLimit) {
@@ -153,7 +155,8 @@ void AssignIdentifierAndFlags(IMenuHost& menus, clsMenuCollection& collection, c
 // item among its siblings is the number of earlier items with the same owner menu, counted in one pass. In
 // a partial build the items that are not rebuilt are counted with the owners they already have, and their
 // Position is brought up to date with the entries inserted before them.
-std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& collection, std::string_view startName) {
+std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& collection,
+                                        std::string_view startName) {
     const bool wholeTree = startName.empty();
     std::unordered_map<int32_t, int32_t> nextPosition;
     std::vector<clsMenuItem*> placed;
@@ -171,10 +174,11 @@ std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& col
         item.SetOwnerID(collection.GetIDFromName(item.OwnerName(), ownerNotFound));
         const int32_t position = nextPosition[item.OwnerID()];
         const auto flags = static_cast<uint32_t>(item.flags());
-        const bool done = !ownerNotFound &&
-                          (replacesPlaceholder
-                               ? menus.ModifyEntry(item.OwnerID(), position, flags, item.ID(), item.Caption())
-                               : menus.InsertEntry(item.OwnerID(), position, flags, item.ID(), item.Caption()));
+        const bool done =
+            !ownerNotFound &&
+            (replacesPlaceholder
+                 ? menus.ModifyEntry(item.OwnerID(), position, flags, item.ID(), item.Caption())
+                 : menus.InsertEntry(item.OwnerID(), position, flags, item.ID(), item.Caption()));
         if (!done) {
             // No entry stands for the item, so nothing may later be deleted or modified at its place.
             if (item.SubMenu() && item.ID() != 0) {
@@ -203,8 +207,8 @@ void MakeOwnerDrawn(IMenuHost& menus, const std::vector<clsMenuItem*>& placed) {
 
 } // namespace
 
-void CreateDefaultConfiguration(IMenuWindow& form, clsMenuCollection& menuItems, const SystemServices& services,
-                                const MenuSetupOptions& options) {
+void CreateDefaultConfiguration(IMenuWindow& form, clsMenuCollection& menuItems,
+                                const SystemServices& services, const MenuSetupOptions& options) {
     menuItems.Clear();
     menuItems.ResetCounters();
     menuItems.SetFileMenuHandle(0);
@@ -233,7 +237,7 @@ void AddRootEntries(clsMenuCollection& collection, bool showSystemFolders, const
 RootEntriesHook MakeRootEntriesHook(const SystemServices& services,
                                     std::function<MenuSetupOptions()> currentOptions) {
     return [services, currentOptions = std::move(currentOptions)](clsMenuCollection& collection,
-                                                                   bool showSystemFolders) {
+                                                                  bool showSystemFolders) {
         AddRootEntries(collection, showSystemFolders, services, currentOptions());
     };
 }

@@ -1,12 +1,5 @@
 // The menu builder against real Windows menus: what it builds is read back with GetMenuItemInfoW, as a
 // screen reader or a test driver would read it.
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "groups/modSetupDrives.h"
 #include "menu/modMenuSetup.h"
 #include "model/clsMenuCollection.h"
@@ -17,6 +10,12 @@
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemInfo.h"
+
+#include <chrono>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace krv {
 namespace {
@@ -208,7 +207,8 @@ TEST_F(MenuWindowTest, BuildingTheDrivesGroupTouchesNoOtherEntry) {
     Win32MenuHost host = Host();
     BuildPopupMenu(form_, host, tree_, "");
     const auto before = ReadMenu(FileMenu());
-    const auto personalBefore = ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName(MIT_GROUP_USER)->ID()));
+    const auto personalBefore =
+        ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName(MIT_GROUP_USER)->ID()));
     form_.calls.clear();
 
     Win32SystemInfo system;
@@ -228,7 +228,8 @@ TEST_F(MenuWindowTest, BuildingTheDrivesGroupTouchesNoOtherEntry) {
         EXPECT_EQ(after[i].submenu, before[i].submenu) << i;
         EXPECT_EQ(after[i].text, before[i].text) << i;
     }
-    const auto personalAfter = ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName(MIT_GROUP_USER)->ID()));
+    const auto personalAfter =
+        ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName(MIT_GROUP_USER)->ID()));
     ASSERT_EQ(personalAfter.size(), personalBefore.size());
     for (size_t i = 0; i < personalBefore.size(); ++i) {
         EXPECT_EQ(personalAfter[i].id, personalBefore[i].id) << i;
@@ -272,8 +273,8 @@ TEST_F(MenuWindowTest, ModifyingAGroupEntryWithoutItsSubmenuDestroysTheSubmenu) 
     ASSERT_TRUE(host.InsertEntry(file, 1, MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP, submenu, "Group"));
     EXPECT_FALSE(host.InsertEntry(file, 2, MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP, 12345, "Not a menu"));
 
-    ASSERT_TRUE(host.ModifyEntry(file, 1, MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW | MENU_FLAG_POPUP, submenu,
-                                 "Group"));
+    ASSERT_TRUE(host.ModifyEntry(file, 1, MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW | MENU_FLAG_POPUP,
+                                 submenu, "Group"));
     EXPECT_TRUE(::IsMenu(Win32MenuHost::ToMenu(submenu)));
     EXPECT_EQ(ReadBack(FileMenu(), 1).submenu, Win32MenuHost::ToMenu(submenu));
 
@@ -296,10 +297,13 @@ TEST_F(MenuWindowTest, BuildsAndClearsFiveThousandEntries) {
     tree_.AddOne(personal, false, true);
     for (int group = 0; group < 50; ++group) {
         const std::string groupName = "G" + std::to_string(group);
-        tree_.AddNewMenuItem({.Caption = "Group " + std::to_string(group), .OwnerName = MIT_GROUP_USER,
-                              .Name = groupName, .SubMenu = true});
+        tree_.AddNewMenuItem({.Caption = "Group " + std::to_string(group),
+                              .OwnerName = MIT_GROUP_USER,
+                              .Name = groupName,
+                              .SubMenu = true});
         for (int shortcut = 0; shortcut < 99; ++shortcut) {
-            tree_.AddNewMenuItem({.Caption = "Folder " + std::to_string(shortcut), .OwnerName = groupName,
+            tree_.AddNewMenuItem({.Caption = "Folder " + std::to_string(shortcut),
+                                  .OwnerName = groupName,
                                   .FolderPath = "C:\\F" + std::to_string(shortcut)});
         }
     }

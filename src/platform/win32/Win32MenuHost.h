@@ -1,11 +1,10 @@
 #pragma once
 // The menu host on real Windows menus: the popup of the main window's menu bar and the submenus in it.
 
-#include <cstdint>
-
-#include <windows.h>
-
 #include "platform/MenuHost.h"
+
+#include <cstdint>
+#include <windows.h>
 
 namespace krv {
 

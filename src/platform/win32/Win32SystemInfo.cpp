@@ -1,11 +1,10 @@
 #include "platform/win32/Win32SystemInfo.h"
 
-#include <string>
+#include "platform/Text.h"
 
+#include <string>
 #include <windows.h>
 #include <winnetwk.h>
-
-#include "platform/Text.h"
 
 namespace krv {
 

@@ -1,13 +1,12 @@
 #include "groups/modSetupDrives.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "fakes/FakeMenuHost.h"
 #include "fakes/FakeSystemInfo.h"
 #include "model/clsMenuCollection.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace krv {
 namespace {
@@ -24,8 +23,8 @@ struct DrivesTest : ::testing::Test {
         system.AddDrive({.Letter = 'C', .Type = DRIVE_TYPE_FIXED, .Label = "SYSTEM"});
         system.AddDrive({.Letter = 'D', .Type = DRIVE_TYPE_CDROM, .HasMedium = false});
         // A mapped drive whose server is offline: only its remembered connection is known.
-        system.AddDrive({.Letter = 'Z', .Type = DRIVE_TYPE_REMOTE, .Label = "never asked",
-                         .Share = "\\\\server\\docs"});
+        system.AddDrive(
+            {.Letter = 'Z', .Type = DRIVE_TYPE_REMOTE, .Label = "never asked", .Share = "\\\\server\\docs"});
         for (const char* name : {MIT_GROUP_USER, MIT_HF_DRIVES_SEP, MIT_HF_ORGANIZE}) {
             clsMenuItem item;
             item.SetName(name);
@@ -75,7 +74,8 @@ TEST_F(DrivesTest, CaptionsNameTheLabelOrTheKindOfDrive) {
 TEST_F(DrivesTest, AddDrivesFillsTheGroupBeforeItsSeparatorInDriveOrder) {
     AddDrives(c, system, driveList);
 
-    const Strings expected{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)", "Compact Disc (D:)", "\\\\server\\docs (Z:)"};
+    const Strings expected{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)", "Compact Disc (D:)",
+                           "\\\\server\\docs (Z:)"};
     EXPECT_EQ(DriveCaptions(), expected);
     EXPECT_EQ(c.Item(2)->Name(), MIT_PATHS_DRIVES);
     EXPECT_EQ(c.Item(2)->ItemType(), MIT_PATHS_DRIVES);

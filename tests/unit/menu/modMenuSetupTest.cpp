@@ -1,14 +1,13 @@
 #include "menu/modMenuSetup.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
 #include "fakes/FakeMenuHost.h"
 #include "fakes/FakeSystem.h"
 #include "groups/modSetupDrives.h"
 #include "model/clsMenuCollection.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace krv {
 namespace {
@@ -87,8 +86,8 @@ TEST_F(MenuSetupTest, DefaultConfigurationHasTheFixedEntriesAroundPersonalAndThe
     EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER),
               (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER, MIT_PATHS_SYSTEM, MIT_PATHS_DRIVES,
                        MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS, MIT_HF_ORGANIZE}));
-    EXPECT_EQ(CaptionsOf(menuItems, TOP_LEVEL_OWNER),
-              (Strings{"Help", "", "Personal", "System Folders", "Drives", "", "Options", "Organize Folders"}));
+    EXPECT_EQ(CaptionsOf(menuItems, TOP_LEVEL_OWNER), (Strings{"Help", "", "Personal", "System Folders",
+                                                               "Drives", "", "Options", "Organize Folders"}));
     EXPECT_EQ(window.calls, (Strings{"busy", "normal"}));
     EXPECT_EQ(menuItems.GetNextFreeID(), 50);
 
@@ -101,7 +100,8 @@ TEST_F(MenuSetupTest, DefaultConfigurationHasTheFixedEntriesAroundPersonalAndThe
     const Strings shortcuts = CaptionsOf(menuItems, MIT_GROUP_USER);
     EXPECT_EQ(shortcuts.front(), "C_Documents and Settings");
     EXPECT_NE(std::find(shortcuts.begin(), shortcuts.end(), "C_Folder01"), shortcuts.end());
-    for (const char* name : {MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS, MIT_HF_ORGANIZE}) {
+    for (const char* name :
+         {MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS, MIT_HF_ORGANIZE}) {
         EXPECT_EQ(menuItems.GetMenuItemFromName(name)->Remark(), REMARK_AUTO) << name;
     }
 }
@@ -110,7 +110,8 @@ TEST_F(MenuSetupTest, RootEntriesFollowTheOptions) {
     options = {.ShowSystemFolders = false, .ShowHelp = false, .ShowOptions = false};
     CreatePersonalGroup(menuItems, PERSONAL_GROUP_EMPTY, fake.Services());
     AddRootEntries(menuItems, false, fake.Services(), options);
-    EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER), (Strings{MIT_GROUP_USER, MIT_HF_DRIVES_SEP, MIT_HF_ORGANIZE}));
+    EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER),
+              (Strings{MIT_GROUP_USER, MIT_HF_DRIVES_SEP, MIT_HF_ORGANIZE}));
 
     // The configuration reader's hook reads the options as they stand when it is called.
     options.ShowHelp = true;
@@ -118,8 +119,9 @@ TEST_F(MenuSetupTest, RootEntriesFollowTheOptions) {
     clsMenuCollection loaded;
     CreatePersonalGroup(loaded, PERSONAL_GROUP_EMPTY, fake.Services());
     hook(loaded, true);
-    EXPECT_EQ(NamesOf(loaded, TOP_LEVEL_OWNER), (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER,
-                                                          MIT_PATHS_SYSTEM, MIT_HF_DRIVES_SEP, MIT_HF_ORGANIZE}));
+    EXPECT_EQ(NamesOf(loaded, TOP_LEVEL_OWNER),
+              (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER, MIT_PATHS_SYSTEM, MIT_HF_DRIVES_SEP,
+                       MIT_HF_ORGANIZE}));
 }
 
 TEST_F(MenuSetupTest, SampleContentIsMyGroupWithDesktopStartMenuOpenAllAndMyDocuments) {
@@ -130,9 +132,11 @@ TEST_F(MenuSetupTest, SampleContentIsMyGroupWithDesktopStartMenuOpenAllAndMyDocu
     EXPECT_EQ(CaptionsOf(menuItems, MIT_GROUP_USER), (Strings{"My Group", "My Documents"}));
     EXPECT_EQ(CaptionsOf(menuItems, "M1"), (Strings{"Desktop", "Start Menu", "Open-All"}));
     EXPECT_TRUE(menuItems.GetMenuItemFromName("M1")->SubMenu());
-    EXPECT_EQ(menuItems.GetMenuItemFromName("M2")->FolderPath(), "C:\\Documents and Settings\\Ann\\My Documents");
+    EXPECT_EQ(menuItems.GetMenuItemFromName("M2")->FolderPath(),
+              "C:\\Documents and Settings\\Ann\\My Documents");
     EXPECT_EQ(menuItems.GetMenuItemFromName("M3")->FolderPath(), "C:\\Documents and Settings\\Ann\\Desktop");
-    EXPECT_EQ(menuItems.GetMenuItemFromName("M4")->FolderPath(), "C:\\Documents and Settings\\Ann\\Start Menu");
+    EXPECT_EQ(menuItems.GetMenuItemFromName("M4")->FolderPath(),
+              "C:\\Documents and Settings\\Ann\\Start Menu");
     EXPECT_EQ(menuItems.GetMenuItemFromName("M5")->ItemType(), MIT_OPENALL);
     for (const char* name : {"M2", "M3", "M4"}) {
         EXPECT_EQ(menuItems.GetMenuItemFromName(name)->ItemType(), MIT_PATH) << name;
@@ -304,8 +308,8 @@ TEST_F(BuiltMenuTest, DrivesGroupIsBuiltAloneWithoutTouchingOtherEntries) {
             EXPECT_EQ(call.menu, drives->ID());
         }
     }
-    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()),
-              (Strings{"Help", "", "Personal", "System Folders", "Drives", "", "Options", "Organize Folders"}));
+    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Help", "", "Personal", "System Folders",
+                                                            "Drives", "", "Options", "Organize Folders"}));
     EXPECT_EQ(TextsOf(host, drives->ID()),
               (Strings{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)", "Compact Disc (D:)"}));
     // The entries after the group moved down one place, and their items know it.
@@ -340,14 +344,15 @@ TEST_F(BuiltMenuTest, HelpAndOptionsComeAndGoWithTheirMenuEntries) {
     EXPECT_FALSE(menuItems.ItemExists(MIT_HF_HELP));
     EXPECT_FALSE(menuItems.ItemExists(MIT_HF_HELP_SEP));
     EXPECT_FALSE(menuItems.ItemExists(MIT_HF_SETTINGS));
-    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Personal", "System Folders", "", "Organize Folders"}));
+    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()),
+              (Strings{"Personal", "System Folders", "", "Organize Folders"}));
     ExpectMenuMatchesTree(host, menuItems);
 
     AddHelpEntries(menuItems);
     AddOptionsEntry(menuItems);
-    EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER), (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER,
-                                                            MIT_PATHS_SYSTEM, MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS,
-                                                            MIT_HF_ORGANIZE}));
+    EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER),
+              (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER, MIT_PATHS_SYSTEM, MIT_HF_DRIVES_SEP,
+                       MIT_HF_SETTINGS, MIT_HF_ORGANIZE}));
 }
 
 TEST_F(BuiltMenuTest, ClearingCleansUpAfterEntriesRemovedThroughACopy) {
@@ -366,7 +371,8 @@ TEST_F(BuiltMenuTest, ClearingCleansUpAfterEntriesRemovedThroughACopy) {
 
     CopyCollection(scratch, menuItems);
     Build();
-    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Personal", "System Folders", "", "Organize Folders"}));
+    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()),
+              (Strings{"Personal", "System Folders", "", "Organize Folders"}));
     ExpectMenuMatchesTree(host, menuItems);
 }
 
@@ -389,7 +395,9 @@ TEST(CopyCollectionTest, CopiesItemsInOrderAndTheCountersIndependently) {
     clsMenuCollection source;
     source.AddNewMenuItem({.Caption = "Group", .OwnerName = TOP_LEVEL_OWNER, .Name = "G", .SubMenu = true});
     source.AddNewMenuItem({.Caption = "Docs", .OwnerName = "G", .FolderPath = "C:\\Docs"});
-    source.AddNewMenuItem({.Caption = "SYSTEM (C:)", .OwnerName = MIT_PATHS_DRIVES, .ItemType = MIT_DRIVE,
+    source.AddNewMenuItem({.Caption = "SYSTEM (C:)",
+                           .OwnerName = MIT_PATHS_DRIVES,
+                           .ItemType = MIT_DRIVE,
                            .KeepCaptionCharacters = true});
     source.SetIDCounter(77);
     source.SetFileMenuHandle(4096);
