@@ -1,5 +1,6 @@
 // The menu builder against real Windows menus: what it builds is read back with GetMenuItemInfoW, as a
 // screen reader or a test driver would read it.
+#include "fakes/FakeMenuWindow.h"
 #include "groups/modSetupDrives.h"
 #include "menu/modMenuSetup.h"
 #include "model/clsMenuCollection.h"
@@ -47,15 +48,6 @@ std::vector<ReadEntry> ReadMenu(HMENU menu) {
     return entries;
 }
 
-class RecordingWindow final : public IMenuWindow {
-public:
-    void ShowBusyPointer() override { calls.push_back("busy"); }
-    void ShowNormalPointer() override { calls.push_back("normal"); }
-    void InstallMenuHandler() override { calls.push_back("install"); }
-    void RemoveMenuHandler() override { calls.push_back("remove"); }
-    std::vector<std::string> calls;
-};
-
 // A hidden window whose menu bar holds "File" with the placeholder "Dummy" (50), as the main window's does.
 class MenuWindowTest : public ::testing::Test {
 protected:
@@ -102,13 +94,17 @@ protected:
         }
     }
 
-    void AddUserContent() {
+    void AddPersonalGroup() {
         clsMenuItem personal;
         personal.SetName(MIT_GROUP_USER);
         personal.SetCaption("Personal");
         personal.SetOwnerName(TOP_LEVEL_OWNER);
         personal.SetSubMenu(true);
         tree_.AddOne(personal, false, true);
+    }
+
+    void AddUserContent() {
+        AddPersonalGroup();
         tree_.AddNewMenuItem({.Caption = "Work", .OwnerName = MIT_GROUP_USER, .Name = "W", .SubMenu = true});
         tree_.AddNewMenuItem({.Caption = "Projects", .OwnerName = "W", .FolderPath = "C:\\Projects"});
         tree_.AddNewMenuItem({.OwnerName = "W", .Separator = true});
@@ -135,7 +131,7 @@ protected:
     }
 
     unique_hwnd window_;
-    RecordingWindow form_;
+    FakeMenuWindow form_;
     clsMenuCollection tree_;
 
     Win32MenuHost Host() { return Win32MenuHost(window_.get()); }
@@ -289,12 +285,7 @@ TEST_F(MenuWindowTest, ModifyingAGroupEntryWithoutItsSubmenuDestroysTheSubmenu) 
 // A menu of 5,000 entries, as a large configuration gives: built and cleared in one go. The times are
 // printed for the performance notes; the test itself checks the menu that results.
 TEST_F(MenuWindowTest, BuildsAndClearsFiveThousandEntries) {
-    clsMenuItem personal;
-    personal.SetName(MIT_GROUP_USER);
-    personal.SetCaption("Personal");
-    personal.SetOwnerName(TOP_LEVEL_OWNER);
-    personal.SetSubMenu(true);
-    tree_.AddOne(personal, false, true);
+    AddPersonalGroup();
     for (int group = 0; group < 50; ++group) {
         const std::string groupName = "G" + std::to_string(group);
         tree_.AddNewMenuItem({.Caption = "Group " + std::to_string(group),

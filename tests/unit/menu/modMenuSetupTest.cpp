@@ -14,24 +14,23 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-Strings NamesOf(const clsMenuCollection& c, const std::string& owner) {
-    Strings names;
+// The names, or with captions the captions, of the children of owner in list order.
+Strings ChildrenOf(const clsMenuCollection& c, const std::string& owner, bool captions) {
+    Strings result;
     for (const clsMenuItem& item : c) {
         if (item.OwnerName() == owner) {
-            names.push_back(item.Name());
+            result.push_back(captions ? item.Caption() : item.Name());
         }
     }
-    return names;
+    return result;
+}
+
+Strings NamesOf(const clsMenuCollection& c, const std::string& owner) {
+    return ChildrenOf(c, owner, false);
 }
 
 Strings CaptionsOf(const clsMenuCollection& c, const std::string& owner) {
-    Strings captions;
-    for (const clsMenuItem& item : c) {
-        if (item.OwnerName() == owner) {
-            captions.push_back(item.Caption());
-        }
-    }
-    return captions;
+    return ChildrenOf(c, owner, true);
 }
 
 Strings TextsOf(const FakeMenuHost& host, int32_t menu) {
