@@ -151,18 +151,25 @@ void AssignIdentifierAndFlags(IMenuHost& menus, clsMenuCollection& collection, c
     }
 }
 
+// Puts the item's plain entry into its owner menu; false when there is no such menu or Windows refuses.
+bool PlaceEntry(IMenuHost& menus, const clsMenuItem& item, int32_t position, bool replacePlaceholder) {
+    const auto flags = static_cast<uint32_t>(item.flags());
+    return replacePlaceholder ? menus.ModifyEntry(item.OwnerID(), position, flags, item.ID(), item.Caption())
+                              : menus.InsertEntry(item.OwnerID(), position, flags, item.ID(), item.Caption());
+}
+
 // First pass: identifiers, owners and positions, and one plain entry per selected item. The position of an
 // item among its siblings is the number of earlier items with the same owner menu, counted in one pass. In
 // a partial build the items that are not rebuilt are counted with the owners they already have, and their
 // Position is brought up to date with the entries inserted before them.
 std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& collection,
                                         std::string_view startName) {
-    const bool wholeTree = startName.empty();
+    // A whole build starts on a top-level popup that holds only the placeholder; the first top-level entry
+    // takes its place.
+    bool placeholderPending = startName.empty();
     std::unordered_map<int32_t, int32_t> nextPosition;
     std::vector<clsMenuItem*> placed;
-    bool firstItem = true;
     for (clsMenuItem& item : collection) {
-        const bool replacesPlaceholder = std::exchange(firstItem, false) && wholeTree;
         if (!IsSelected(item, startName)) {
             if (item.Position() >= 0) {
                 item.SetPosition(nextPosition[item.OwnerID()]++);
@@ -173,13 +180,9 @@ std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& col
         bool ownerNotFound = false;
         item.SetOwnerID(collection.GetIDFromName(item.OwnerName(), ownerNotFound));
         const int32_t position = nextPosition[item.OwnerID()];
-        const auto flags = static_cast<uint32_t>(item.flags());
-        const bool done =
-            !ownerNotFound &&
-            (replacesPlaceholder
-                 ? menus.ModifyEntry(item.OwnerID(), position, flags, item.ID(), item.Caption())
-                 : menus.InsertEntry(item.OwnerID(), position, flags, item.ID(), item.Caption()));
-        if (!done) {
+        const bool replacePlaceholder =
+            placeholderPending && item.OwnerID() == collection.FileMenuHandle() && position == 0;
+        if (ownerNotFound || !PlaceEntry(menus, item, position, replacePlaceholder)) {
             // No entry stands for the item, so nothing may later be deleted or modified at its place.
             if (item.SubMenu() && item.ID() != 0) {
                 menus.DestroyPopup(item.ID());
@@ -187,6 +190,7 @@ std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& col
             item.SetPosition(-1);
             continue;
         }
+        placeholderPending = placeholderPending && !replacePlaceholder;
         item.SetPosition(position);
         ++nextPosition[item.OwnerID()];
         placed.push_back(&item);
@@ -312,8 +316,8 @@ void ClearPopupMenu(IMenuHost& menus, clsMenuCollection& collection) {
         --it;
         menus.DeleteEntry(it->OwnerID(), it->Position());
     }
-    collection.Clear();
     const int32_t fileMenu = collection.FileMenuHandle();
+    collection.Clear();
     // Whatever a stale position left behind in the top-level popup goes too (submenus with their entries),
     // so that the placeholder is its only entry.
     for (int32_t count = menus.EntryCount(fileMenu); count > 0; --count) {

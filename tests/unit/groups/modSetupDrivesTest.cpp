@@ -52,6 +52,18 @@ TEST_F(DrivesTest, DriveListReadsLabelsButNeverAsksAFloppyOrANetworkDrive) {
     EXPECT_EQ(system.VolumeQueries('C'), 1);
 }
 
+TEST_F(DrivesTest, ADriveWindowsCannotPlaceIsNamedByItsConnectionAndNeverAsked) {
+    // A mapping whose server is unreachable may report no root at all.
+    system.AddDrive({.Letter = 'Y', .Type = 1, .Label = "never asked", .Share = "\\\\gone\\share"});
+    system.AddDrive({.Letter = 'X', .Type = 0});
+    const Strings entries = ReadDriveList(system);
+    EXPECT_EQ(entries[3], "x:");
+    EXPECT_EQ(entries[4], "y: [\\\\gone\\share]");
+    EXPECT_EQ(system.VolumeQueries('Y'), 0);
+    EXPECT_EQ(system.VolumeQueries('X'), 0);
+    EXPECT_EQ(FormatDriveCaption(system, entries[4]).Caption, "\\\\gone\\share (Y:)");
+}
+
 TEST_F(DrivesTest, CaptionsNameTheLabelOrTheKindOfDrive) {
     EXPECT_EQ(FormatDriveCaption(system, "a:").Caption, "3.5-Inch Floppy Disk (A:)");
     EXPECT_EQ(FormatDriveCaption(system, "c: [SYSTEM]").Caption, "SYSTEM (C:)");

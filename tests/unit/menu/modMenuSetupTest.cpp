@@ -42,8 +42,12 @@ Strings TextsOf(const FakeMenuHost& host, int32_t menu) {
 }
 
 // Every built item stands in its owner's menu at its Position with its identifier; groups hold their submenu.
-void ExpectMenuMatchesTree(const FakeMenuHost& host, const clsMenuCollection& c) {
+// With skipUnplaced, items that were left out of the menu (Position -1) are passed over.
+void ExpectMenuMatchesTree(const FakeMenuHost& host, const clsMenuCollection& c, bool skipUnplaced = false) {
     for (const clsMenuItem& item : c) {
+        if (skipUnplaced && item.Position() == -1) {
+            continue;
+        }
         const auto& entries = host.Entries(item.OwnerID());
         ASSERT_GE(item.Position(), 0) << item.Name();
         ASSERT_LT(static_cast<size_t>(item.Position()), entries.size()) << item.Name();
@@ -388,6 +392,16 @@ TEST_F(BuiltMenuTest, AGroupWithoutSubmenuIsLeftOutAndTheRestStillBuilds) {
 
     ClearPopupMenu(host, menuItems);
     EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Dummy"}));
+}
+
+TEST_F(BuiltMenuTest, WhenTheFirstEntryFailsTheNextTopLevelEntryTakesThePlaceholdersPlace) {
+    RemoveHelpEntries(menuItems, nullptr);
+    host.FailNextCreatePopup(); // the personal group, now the first item
+    Build();
+
+    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()),
+              (Strings{"System Folders", "", "Options", "Organize Folders"}));
+    ExpectMenuMatchesTree(host, menuItems, /*skipUnplaced=*/true);
 }
 
 TEST(CopyCollectionTest, CopiesItemsInOrderAndTheCountersIndependently) {
