@@ -31,7 +31,8 @@ constexpr uint32_t kGroupFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP;       
 constexpr uint32_t kSeparatorFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_SEPARATOR; // 3072
 constexpr uint32_t kOwnerDrawFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW; // 1280
 
-// Kind 2 maps at most 25 folders in all, kind 3 at most 24 disks with at most 24 folders each.
+// A walk ends once its counter passes these. Kind 2 counts folders from 0 over all disks (25 in all), kind 3
+// from 1 on each disk (24 per disk), and its disks from 1 (24 disk groups, named M2 to M25).
 constexpr int kFolderLimit = 24;
 constexpr int kDiskGroupLimit = 24;
 constexpr uint32_t kSkippedFolderAttributes = FILE_ATTR_HIDDEN | FILE_ATTR_SYSTEM | FILE_ATTR_COMPRESSED;
