@@ -1,18 +1,18 @@
 // Benchmarks of the popup menu builder at the largest tree (32,767 items) against the recording fake menu
 // host.
 
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "fakes/FakeMenuHost.h"
 #include "fakes/FakeMenuWindow.h"
 #include "fakes/FakeSystemInfo.h"
 #include "groups/modSetupDrives.h"
 #include "menu/modMenuSetup.h"
 #include "model/clsMenuCollection.h"
-
-#include <benchmark/benchmark.h>
-#include <chrono>
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace krv {
 namespace {

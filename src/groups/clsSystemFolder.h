@@ -1,9 +1,9 @@
 #pragma once
 // clsSystemFolder: one row of the System Folders table, a subgroup or a shortcut to a well-known folder.
 
-#include "model/MenuVocabulary.h"
-
 #include <string>
+
+#include "model/MenuVocabulary.h"
 
 namespace krv {
 

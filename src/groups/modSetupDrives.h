@@ -1,12 +1,12 @@
 #pragma once
 // modSetupDrives: the generated Drives group, one entry per drive of the computer.
 
-#include "groups/clsDrive.h"
-
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "groups/clsDrive.h"
 
 namespace krv {
 

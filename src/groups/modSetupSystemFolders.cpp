@@ -1,14 +1,14 @@
 #include "groups/modSetupSystemFolders.h"
 
+#include <algorithm>
+#include <array>
+#include <unordered_set>
+
 #include "menu/MenuEntryRemoval.h"
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
-
-#include <algorithm>
-#include <array>
-#include <unordered_set>
 
 namespace krv {
 

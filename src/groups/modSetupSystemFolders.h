@@ -1,11 +1,11 @@
 #pragma once
 // modSetupSystemFolders: the generated System Folders group, shortcuts to the well-known Windows folders.
 
-#include "groups/clsSystemFolder.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "groups/clsSystemFolder.h"
 
 namespace krv {
 

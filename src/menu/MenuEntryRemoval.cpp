@@ -1,12 +1,12 @@
 #include "menu/MenuEntryRemoval.h"
 
-#include "model/clsMenuCollection.h"
-#include "platform/MenuHost.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
+
+#include "model/clsMenuCollection.h"
+#include "platform/MenuHost.h"
 
 namespace krv {
 

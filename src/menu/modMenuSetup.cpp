@@ -1,5 +1,10 @@
 #include "menu/modMenuSetup.h"
 
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
 #include "groups/modSetupDrives.h"
 #include "groups/modSetupSystemFolders.h"
 #include "menu/MenuEntryRemoval.h"
@@ -9,11 +14,6 @@
 #include "platform/MessagePump.h"
 #include "platform/SystemInfo.h"
 #include "platform/Text.h"
-
-#include <string>
-#include <unordered_map>
-#include <utility>
-#include <vector>
 
 namespace krv {
 

@@ -2,12 +2,12 @@
 // FakeMenuHost: popup menus in memory with the semantics of Windows menus (entries shift on insert and
 // delete, submenus are destroyed with their entry), recording every call.
 
-#include "platform/MenuHost.h"
-
 #include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "platform/MenuHost.h"
 
 namespace krv {
 

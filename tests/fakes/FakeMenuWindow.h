@@ -2,11 +2,11 @@
 // FakeMenuWindow and FakeMessagePump: the main window's pointer and menu handler, and the message loop,
 // recording what the menu code asked of them.
 
-#include "platform/MenuHost.h"
-#include "platform/MessagePump.h"
-
 #include <string>
 #include <vector>
+
+#include "platform/MenuHost.h"
+#include "platform/MessagePump.h"
 
 namespace krv {
 

@@ -2,14 +2,14 @@
 // FakeSystem: the fakes the generated menu content reads, bundled, with helpers that set up shell folders
 // and disks as Windows would show them.
 
+#include <string>
+#include <string_view>
+
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeMenuWindow.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeSystemInfo.h"
 #include "menu/modMenuSetup.h"
-
-#include <string>
-#include <string_view>
 
 namespace krv {
 

@@ -1,12 +1,12 @@
 #pragma once
 // FakeSystemInfo: drives and Windows folders in memory, counting the volume queries each root received.
 
-#include "platform/SystemInfo.h"
-
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "platform/SystemInfo.h"
 
 namespace krv {
 

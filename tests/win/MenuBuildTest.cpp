@@ -1,5 +1,11 @@
 // The menu builder against real Windows menus: what it builds is read back with GetMenuItemInfoW, as a
 // screen reader or a test driver would read it.
+#include <chrono>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
 #include "fakes/FakeMenuWindow.h"
 #include "groups/modSetupDrives.h"
 #include "menu/modMenuSetup.h"
@@ -11,12 +17,6 @@
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32SystemInfo.h"
-
-#include <chrono>
-#include <cstdio>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace krv {
 namespace {

@@ -1,12 +1,12 @@
 // The system information and the message pump against the real API.
+#include <gtest/gtest.h>
+#include <string>
+
 #include "groups/modSetupDrives.h"
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32SystemInfo.h"
-
-#include <gtest/gtest.h>
-#include <string>
 
 namespace krv {
 namespace {

@@ -1,8 +1,8 @@
 #include "platform/win32/Win32MenuHost.h"
 
-#include "platform/Text.h"
-
 #include <string>
+
+#include "platform/Text.h"
 
 namespace krv {
 

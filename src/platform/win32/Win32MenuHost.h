@@ -1,10 +1,11 @@
 #pragma once
 // The menu host on real Windows menus: the popup of the main window's menu bar and the submenus in it.
 
-#include "platform/MenuHost.h"
+#include <windows.h>
 
 #include <cstdint>
-#include <windows.h>
+
+#include "platform/MenuHost.h"
 
 namespace krv {
 

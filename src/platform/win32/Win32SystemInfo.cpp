@@ -1,10 +1,11 @@
 #include "platform/win32/Win32SystemInfo.h"
 
-#include "platform/Text.h"
+#include <windows.h>
 
 #include <string>
-#include <windows.h>
 #include <winnetwk.h>
+
+#include "platform/Text.h"
 
 namespace krv {
 

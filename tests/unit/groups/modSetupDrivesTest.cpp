@@ -1,12 +1,12 @@
 #include "groups/modSetupDrives.h"
 
-#include "fakes/FakeMenuHost.h"
-#include "fakes/FakeSystemInfo.h"
-#include "model/clsMenuCollection.h"
-
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+#include "fakes/FakeMenuHost.h"
+#include "fakes/FakeSystemInfo.h"
+#include "model/clsMenuCollection.h"
 
 namespace krv {
 namespace {

@@ -1,12 +1,12 @@
 #include "groups/modSetupSystemFolders.h"
 
-#include "fakes/FakeSystem.h"
-#include "groups/modSetupDrives.h"
-#include "model/clsMenuCollection.h"
-
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+#include "fakes/FakeSystem.h"
+#include "groups/modSetupDrives.h"
+#include "model/clsMenuCollection.h"
 
 namespace krv {
 namespace {

@@ -1,13 +1,13 @@
 #include "menu/modMenuSetup.h"
 
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
 #include "fakes/FakeMenuHost.h"
 #include "fakes/FakeSystem.h"
 #include "groups/modSetupDrives.h"
 #include "model/clsMenuCollection.h"
-
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace krv {
 namespace {
