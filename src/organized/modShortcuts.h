@@ -16,9 +16,8 @@ namespace krv {
 
 class clsRegHandler;
 
-// The name of every Organized Folders directory, and the registry key where their paths are recorded.
+// The name of every Organized Folders directory.
 inline constexpr std::string_view kOrganizedFoldersDirectoryName = "Organized Folders";
-inline constexpr std::string_view kKarvelloSettingsKey = "Software\\Tessary\\Karvello\\Settings";
 
 // The three places an Organized Folders directory can be shown, in the order they are always handled.
 enum class OrganizedFoldersLocation { Desktop, SendTo, Favorites };
@@ -35,7 +34,7 @@ struct OrganizedFoldersOptions {
     bool IsShown(OrganizedFoldersLocation location) const;
 };
 
-// The registry value (under the settings key) that records where a location's directory was made.
+// The registry value (under REG_KEY_SETTINGS) that records where a location's directory was made.
 std::string_view OrganizedFoldersRegistryValue(OrganizedFoldersLocation location);
 
 // What the Organized Folders need of the system.

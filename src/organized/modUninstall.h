@@ -13,9 +13,6 @@ namespace krv {
 
 class clsRegHandler;
 
-// The key of the hand-over values "HWND" and "TRANSFER".
-inline constexpr std::string_view kKarvelloKey = "Software\\Tessary\\Karvello";
-
 // What Unkarvel needs of Windows besides the registry, the file system and message boxes. The host registers
 // the hand-over message when it is made, before anything else happens.
 class IUninstallHost {

@@ -24,6 +24,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
+#include "settings/RegistryNames.h"
 #include "settings/clsRegHandler.h"
 
 namespace krv {
@@ -267,8 +268,7 @@ TEST_F(OrganizedFoldersOnDiskTest, WritesTheTreeAndMarksTheDirectoryAsExplorerEx
     EXPECT_EQ(FileAttributesAsSet(directory_ + L"\\Desktop.ini"),
               DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
     std::string recorded;
-    EXPECT_TRUE(
-        regHandler_.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, "DirDesktop", recorded));
+    EXPECT_TRUE(regHandler_.GetKeyValue(RegistryRoot::CurrentUser, REG_KEY_SETTINGS, "DirDesktop", recorded));
     EXPECT_EQ(recorded, Narrow(directory_));
 }
 
