@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Installs Debian packages that are missing, so that the project's scripts work on a fresh machine.
 # Source this file, then: ensure_packages cmake ninja-build ...
 

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Wine and a virtual display for running the Windows programs on Linux. Source this file.
 #
 #   wine_use_prefix DIR    use (and create on first use) the Wine prefix DIR; sets the Wine environment

@@ -12,7 +12,7 @@ struct clsSystemFolder {
     std::string Description{}; // the caption
     std::string Path{};        // the resolved folder; empty for a subgroup or when the setting is missing
     std::string OwnerName = MIT_PATHS_SYSTEM;
-    std::string Name{};        // fixed for a subgroup, empty (named by the collection) for a shortcut
+    std::string Name{}; // fixed for a subgroup, empty (named by the collection) for a shortcut
     bool SubMenu = false;
     bool Separator = false;
     std::string Remark{};

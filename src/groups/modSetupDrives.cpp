@@ -13,6 +13,7 @@ namespace {
 constexpr const char* kDrivesCaption = "Drives";
 constexpr const char* kFloppyCaption = "3.5-Inch Floppy Disk";
 constexpr const char* kCompactDiscCaption = "Compact Disc";
+constexpr int32_t kRamDisk = 6;
 
 std::string_view Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -26,6 +27,23 @@ std::string_view Trim(std::string_view text) {
 // Drives A: and B: are floppy drives; asking one for its volume spins it up, or waits for a disk.
 bool IsFloppyLetter(char letter) {
     return letter == 'A' || letter == 'B';
+}
+
+// The bracketed part of a drive's list entry. Only drives that answer from the computer itself are asked
+// for their volume: a network drive gives the share of its connection instead, and so does a drive Windows
+// cannot place (an offline mapping may report no root), since asking either could wait on the network.
+std::string DriveListLabel(ISystemInfo& system, char letter, const std::string& drivePart) {
+    const std::string root = drivePart + "\\";
+    switch (system.DriveType(root)) {
+    case DRIVE_TYPE_FIXED:
+    case DRIVE_TYPE_CDROM:
+    case kRamDisk:
+        return system.VolumeLabel(root);
+    case DRIVE_TYPE_REMOVABLE:
+        return IsFloppyLetter(letter) ? std::string() : system.VolumeLabel(root);
+    default:
+        return system.NetworkConnection(drivePart);
+    }
 }
 
 std::string WithDriveInBrackets(std::string_view text, std::string_view drivePart) {
@@ -57,22 +75,8 @@ DriveListEntry SplitDriveListEntry(std::string_view entry) {
 std::vector<std::string> ReadDriveList(ISystemInfo& system) {
     std::vector<std::string> entries;
     for (const char letter : system.DriveLetters()) {
-        std::string drivePart{static_cast<char>(letter - 'A' + 'a'), ':'};
-        const std::string root = drivePart + "\\";
-        std::string label;
-        switch (system.DriveType(root)) {
-        case DRIVE_TYPE_REMOTE:
-            label = system.NetworkConnection(drivePart);
-            break;
-        case DRIVE_TYPE_REMOVABLE:
-            if (!IsFloppyLetter(letter)) {
-                label = system.VolumeLabel(root);
-            }
-            break;
-        default:
-            label = system.VolumeLabel(root);
-            break;
-        }
+        const std::string drivePart{static_cast<char>(letter - 'A' + 'a'), ':'};
+        const std::string label = DriveListLabel(system, letter, drivePart);
         entries.push_back(label.empty() ? drivePart : drivePart + " [" + label + "]");
     }
     return entries;

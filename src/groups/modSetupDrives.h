@@ -22,8 +22,8 @@ struct DriveListEntry {
 };
 DriveListEntry SplitDriveListEntry(std::string_view entry);
 
-// The system's drive list as a drive-list control shows it: one entry per drive in letter order, the letter in
-// lower case with a colon, followed for a drive that has one by a blank and in square brackets the volume
+// The system's drive list as a drive-list control shows it: one entry per drive in letter order, the letter
+// in lower case with a colon, followed for a drive that has one by a blank and in square brackets the volume
 // label ("c: [SYSTEM]") or, for a network drive, the share it is connected to ("z: [\\server\docs]").
 // Neither a floppy drive nor a network drive is asked for its volume, so reading the list never waits on one.
 std::vector<std::string> ReadDriveList(ISystemInfo& system);

@@ -17,7 +17,8 @@ namespace {
 constexpr const char* kGroupCaption = "System Folders";
 constexpr const char* kGroupDescription = "Contains shortcuts to system folders";
 constexpr const char* kCurrentVersionKey = "Software\\Microsoft\\Windows\\CurrentVersion";
-constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr const char* kShellFoldersKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 constexpr const char* kWindowsFolder = "SystemRoot";
 constexpr const char* kSystemFolder = "System32";
@@ -94,10 +95,11 @@ constexpr std::array<FolderRow, 44> kFolders{{
     {"Common Startup", "Common Startup", "", MIT_PATHS_SYSTEM_ASM, false},
 }};
 
-constexpr std::array<std::string_view, 3> kCurrentVersionValues{"ProgramFilesDir", "CommonFilesDir", "MediaPath"};
+constexpr std::array<std::string_view, 3> kCurrentVersionValues{"ProgramFilesDir", "CommonFilesDir",
+                                                                "MediaPath"};
 constexpr std::array<std::string_view, 8> kCommonShellFolders{
-    "Common Administrative Tools", "Common Desktop",  "Common Documents", "Common AppData",
-    "Common Programs",             "Common Start Menu", "Common Startup", "Common Templates"};
+    "Common Administrative Tools", "Common Desktop", "Common Documents", "Common AppData", "Common Programs",
+    "Common Start Menu",           "Common Startup", "Common Templates"};
 
 template <size_t N> bool IsOneOf(std::string_view name, const std::array<std::string_view, N>& names) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -105,10 +107,11 @@ template <size_t N> bool IsOneOf(std::string_view name, const std::array<std::st
 
 // A registry text as UTF-8, up to its first NUL; values of the expandable type have their %NAME% references
 // replaced, as the shell does when it reads them.
-std::string ReadRegistryText(IRegistry& registry, ISystemInfo& system, RegistryRoot root, std::string_view key,
-                             std::string_view name) {
+std::string ReadRegistryText(IRegistry& registry, ISystemInfo& system, RegistryRoot root,
+                             std::string_view key, std::string_view name) {
     const auto value = registry.QueryValue(root, key, name);
-    if (!value || (value->type != RegistryValueType::String && value->type != RegistryValueType::ExpandString)) {
+    if (!value ||
+        (value->type != RegistryValueType::String && value->type != RegistryValueType::ExpandString)) {
         return {};
     }
     std::string text = DecodeRegistryString(value->data);
@@ -185,7 +188,8 @@ std::string GetSystemFolderPath(IRegistry& registry, ISystemInfo& system, std::s
     return ReadRegistryText(registry, system, RegistryRoot::CurrentUser, kShellFoldersKey, source);
 }
 
-std::vector<clsSystemFolder> SystemFolderTable(IRegistry& registry, ISystemInfo& system, bool importantFirst) {
+std::vector<clsSystemFolder> SystemFolderTable(IRegistry& registry, ISystemInfo& system,
+                                               bool importantFirst) {
     std::vector<clsSystemFolder> table;
     std::unordered_set<std::string_view> subgroupsPlaced;
     for (size_t i = 0; i < kTopSubgroups; ++i) {
@@ -210,8 +214,8 @@ std::vector<clsSystemFolder> SystemFolderTable(IRegistry& registry, ISystemInfo&
     return table;
 }
 
-void AddSystemFolders(clsMenuCollection& collection, IRegistry& registry, ISystemInfo& system, IFileSystem& files,
-                      bool importantFirst) {
+void AddSystemFolders(clsMenuCollection& collection, IRegistry& registry, ISystemInfo& system,
+                      IFileSystem& files, bool importantFirst) {
     if (collection.ItemExists(MIT_PATHS_SYSTEM)) {
         return;
     }

@@ -27,8 +27,8 @@ std::vector<clsSystemFolder> SystemFolderTable(IRegistry& registry, ISystemInfo&
 
 // Adds the group "MIT_PATHS_SYSTEM" before the Drives group (or the separator "MIT_HF_DRIVES_SEP") with its
 // subgroups and a shortcut for every folder that exists. Does nothing when the group is already there.
-void AddSystemFolders(clsMenuCollection& collection, IRegistry& registry, ISystemInfo& system, IFileSystem& files,
-                      bool importantFirst);
+void AddSystemFolders(clsMenuCollection& collection, IRegistry& registry, ISystemInfo& system,
+                      IFileSystem& files, bool importantFirst);
 
 // Removes the group with its subgroups and all their entries; with a menu host their entries go first.
 void RemoveSystemFolders(clsMenuCollection& collection, IMenuHost* alsoFromMenu = nullptr);

@@ -40,7 +40,8 @@ void ShiftRemainingPositions(clsMenuCollection& collection, DeletedPositions& de
             continue;
         }
         const auto& positions = found->second;
-        auto before = std::lower_bound(positions.begin(), positions.end(), item.Position()) - positions.begin();
+        auto before =
+            std::lower_bound(positions.begin(), positions.end(), item.Position()) - positions.begin();
         item.SetPosition(item.Position() - static_cast<int32_t>(before));
     }
 }

@@ -26,12 +26,13 @@ constexpr const char* kPersonalDescription = "Contains your own folder shortcuts
 constexpr const char* kPlaceholderText = "Dummy";
 constexpr int32_t kPlaceholderID = 50;
 
-constexpr uint32_t kCommandFlags = MENU_FLAG_BY_POSITION;                              // 1024
-constexpr uint32_t kGroupFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP;              // 1040
-constexpr uint32_t kSeparatorFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_SEPARATOR;      // 3072
-constexpr uint32_t kOwnerDrawFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW;      // 1280
+constexpr uint32_t kCommandFlags = MENU_FLAG_BY_POSITION;                         // 1024
+constexpr uint32_t kGroupFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP;         // 1040
+constexpr uint32_t kSeparatorFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_SEPARATOR; // 3072
+constexpr uint32_t kOwnerDrawFlags = MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW; // 1280
 
-// Kind 2 maps at most 25 folders in all, kind 3 at most 24 disks with at most 24 folders each.
+// A walk ends once its counter passes these. Kind 2 counts folders from 0 over all disks (25 in all), kind 3
+// from 1 on each disk (24 per disk), and its disks from 1 (24 disk groups, named M2 to M25).
 constexpr int kFolderLimit = 24;
 constexpr int kDiskGroupLimit = 24;
 constexpr uint32_t kSkippedFolderAttributes = FILE_ATTR_HIDDEN | FILE_ATTR_SYSTEM | FILE_ATTR_COMPRESSED;
@@ -111,11 +112,13 @@ void AddDiskFolders(clsMenuCollection& collection, bool groupPerDisk, const Syst
             }
             ++diskCounter;
             owner = "M" + std::to_string(diskCounter);
-            AddGroup(collection, owner, parts.HasLabel ? parts.Label + " (" + drive + ")" : drive, MIT_GROUP_USER);
+            AddGroup(collection, owner, parts.HasLabel ? parts.Label + " (" + drive + ")" : drive,
+                     MIT_GROUP_USER);
             folderCounter = 1;
         }
         for (const DirectoryEntry& folder : services.Files.ListFolder(root)) {
-            if (!(folder.attributes & FILE_ATTR_DIRECTORY) || (folder.attributes & kSkippedFolderAttributes)) {
+            if (!(folder.attributes & FILE_ATTR_DIRECTORY) ||
+                (folder.attributes & kSkippedFolderAttributes)) {
                 continue;
             }
             if (folderCounter > kFolderLimit) {
@@ -149,17 +152,25 @@ void AssignIdentifierAndFlags(IMenuHost& menus, clsMenuCollection& collection, c
     }
 }
 
+// Puts the item's plain entry into its owner menu; false when there is no such menu or Windows refuses.
+bool PlaceEntry(IMenuHost& menus, const clsMenuItem& item, int32_t position, bool replacePlaceholder) {
+    const auto flags = static_cast<uint32_t>(item.flags());
+    return replacePlaceholder ? menus.ModifyEntry(item.OwnerID(), position, flags, item.ID(), item.Caption())
+                              : menus.InsertEntry(item.OwnerID(), position, flags, item.ID(), item.Caption());
+}
+
 // First pass: identifiers, owners and positions, and one plain entry per selected item. The position of an
 // item among its siblings is the number of earlier items with the same owner menu, counted in one pass. In
 // a partial build the items that are not rebuilt are counted with the owners they already have, and their
 // Position is brought up to date with the entries inserted before them.
-std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& collection, std::string_view startName) {
-    const bool wholeTree = startName.empty();
+std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& collection,
+                                        std::string_view startName) {
+    // A whole build starts on a top-level popup that holds only the placeholder; the first top-level entry
+    // takes its place.
+    bool placeholderPending = startName.empty();
     std::unordered_map<int32_t, int32_t> nextPosition;
     std::vector<clsMenuItem*> placed;
-    bool firstItem = true;
     for (clsMenuItem& item : collection) {
-        const bool replacesPlaceholder = std::exchange(firstItem, false) && wholeTree;
         if (!IsSelected(item, startName)) {
             if (item.Position() >= 0) {
                 item.SetPosition(nextPosition[item.OwnerID()]++);
@@ -170,12 +181,9 @@ std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& col
         bool ownerNotFound = false;
         item.SetOwnerID(collection.GetIDFromName(item.OwnerName(), ownerNotFound));
         const int32_t position = nextPosition[item.OwnerID()];
-        const auto flags = static_cast<uint32_t>(item.flags());
-        const bool done = !ownerNotFound &&
-                          (replacesPlaceholder
-                               ? menus.ModifyEntry(item.OwnerID(), position, flags, item.ID(), item.Caption())
-                               : menus.InsertEntry(item.OwnerID(), position, flags, item.ID(), item.Caption()));
-        if (!done) {
+        const bool replacePlaceholder =
+            placeholderPending && item.OwnerID() == collection.FileMenuHandle() && position == 0;
+        if (ownerNotFound || !PlaceEntry(menus, item, position, replacePlaceholder)) {
             // No entry stands for the item, so nothing may later be deleted or modified at its place.
             if (item.SubMenu() && item.ID() != 0) {
                 menus.DestroyPopup(item.ID());
@@ -183,6 +191,7 @@ std::vector<clsMenuItem*> InsertEntries(IMenuHost& menus, clsMenuCollection& col
             item.SetPosition(-1);
             continue;
         }
+        placeholderPending = placeholderPending && !replacePlaceholder;
         item.SetPosition(position);
         ++nextPosition[item.OwnerID()];
         placed.push_back(&item);
@@ -203,8 +212,8 @@ void MakeOwnerDrawn(IMenuHost& menus, const std::vector<clsMenuItem*>& placed) {
 
 } // namespace
 
-void CreateDefaultConfiguration(IMenuWindow& form, clsMenuCollection& menuItems, const SystemServices& services,
-                                const MenuSetupOptions& options) {
+void CreateDefaultConfiguration(IMenuWindow& form, clsMenuCollection& menuItems,
+                                const SystemServices& services, const MenuSetupOptions& options) {
     menuItems.Clear();
     menuItems.ResetCounters();
     menuItems.SetFileMenuHandle(0);
@@ -233,7 +242,7 @@ void AddRootEntries(clsMenuCollection& collection, bool showSystemFolders, const
 RootEntriesHook MakeRootEntriesHook(const SystemServices& services,
                                     std::function<MenuSetupOptions()> currentOptions) {
     return [services, currentOptions = std::move(currentOptions)](clsMenuCollection& collection,
-                                                                   bool showSystemFolders) {
+                                                                  bool showSystemFolders) {
         AddRootEntries(collection, showSystemFolders, services, currentOptions());
     };
 }
@@ -308,8 +317,8 @@ void ClearPopupMenu(IMenuHost& menus, clsMenuCollection& collection) {
         --it;
         menus.DeleteEntry(it->OwnerID(), it->Position());
     }
-    collection.Clear();
     const int32_t fileMenu = collection.FileMenuHandle();
+    collection.Clear();
     // Whatever a stale position left behind in the top-level popup goes too (submenus with their entries),
     // so that the placeholder is its only entry.
     for (int32_t count = menus.EntryCount(fileMenu); count > 0; --count) {

@@ -43,8 +43,8 @@ enum PersonalGroupKind : int {
 
 // Empties menuItems (a fresh tree, counters reset) and fills it with the default content: the personal group
 // with the folders of the fixed disks and the fixed entries. The busy pointer shows meanwhile.
-void CreateDefaultConfiguration(IMenuWindow& form, clsMenuCollection& menuItems, const SystemServices& services,
-                                const MenuSetupOptions& options);
+void CreateDefaultConfiguration(IMenuWindow& form, clsMenuCollection& menuItems,
+                                const SystemServices& services, const MenuSetupOptions& options);
 
 // Adds the separator "MIT_HF_DRIVES_SEP" and "Organize Folders", then Help and Options as the options say,
 // then the System Folders group when showSystemFolders is true.

@@ -1,10 +1,11 @@
 #include "organized/modShortcuts.h"
 
-#include "settings/clsRegHandler.h"
-
 #include <algorithm>
 #include <cstddef>
 #include <vector>
+
+#include "settings/RegistryNames.h"
+#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {
@@ -136,7 +137,8 @@ bool OrganizedFoldersOptions::IsShown(OrganizedFoldersLocation location) const {
 }
 
 std::string_view OrganizedFoldersRegistryValue(OrganizedFoldersLocation location) {
-    static constexpr std::string_view kValues[] = {"DirDesktop", "DirSendTo", "DirFavorites"};
+    static constexpr std::string_view kValues[] = {REG_VALUE_DIR_DESKTOP, REG_VALUE_DIR_SEND_TO,
+                                                   REG_VALUE_DIR_FAVORITES};
     return kValues[Index(location)];
 }
 
@@ -190,7 +192,7 @@ void modShortcuts::CreateOrganizedFoldersDir(OrganizedFoldersLocation location) 
         return;
     if (!services_.fileSystem.FolderExists(directory) && !services_.fileSystem.CreateFolder(directory))
         return;
-    services_.registry.SetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey,
+    services_.registry.SetKeyValue(RegistryRoot::CurrentUser, REG_KEY_SETTINGS,
                                    OrganizedFoldersRegistryValue(location), directory);
 }
 

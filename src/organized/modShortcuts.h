@@ -2,23 +2,22 @@
 // modShortcuts: the Organized Folders, directories of .lnk files that mirror the personal group on the
 // Desktop, in the Send To menu and in the Favorites.
 
+#include <array>
+#include <string>
+#include <string_view>
+
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellLink.h"
 #include "platform/Text.h"
 
-#include <array>
-#include <string>
-#include <string_view>
-
 namespace krv {
 
 class clsRegHandler;
 
-// The name of every Organized Folders directory, and the registry key where their paths are recorded.
+// The name of every Organized Folders directory.
 inline constexpr std::string_view kOrganizedFoldersDirectoryName = "Organized Folders";
-inline constexpr std::string_view kKarvelloSettingsKey = "Software\\Tessary\\Karvello\\Settings";
 
 // The three places an Organized Folders directory can be shown, in the order they are always handled.
 enum class OrganizedFoldersLocation { Desktop, SendTo, Favorites };
@@ -35,7 +34,7 @@ struct OrganizedFoldersOptions {
     bool IsShown(OrganizedFoldersLocation location) const;
 };
 
-// The registry value (under the settings key) that records where a location's directory was made.
+// The registry value (under REG_KEY_SETTINGS) that records where a location's directory was made.
 std::string_view OrganizedFoldersRegistryValue(OrganizedFoldersLocation location);
 
 // What the Organized Folders need of the system.

@@ -1,11 +1,12 @@
 #include "organized/modUninstall.h"
 
-#include "organized/modShortcuts.h"
-#include "settings/clsRegHandler.h"
-
 #include <charconv>
 #include <string>
 #include <vector>
+
+#include "organized/modShortcuts.h"
+#include "settings/RegistryNames.h"
+#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {
@@ -34,7 +35,7 @@ bool CloseRunningKarvello(clsRegHandler& registry, IMessageBox& messageBox, IUni
                         MessageButtons::Ok, MessageIcon::Critical);
         return false;
     }
-    registry.SetKeyValue(RegistryRoot::CurrentUser, kKarvelloKey, "TRANSFER", kExitCommand);
+    registry.SetKeyValue(RegistryRoot::CurrentUser, REG_KEY_PROGRAM, REG_VALUE_TRANSFER, kExitCommand);
     host.PostHandOverMessage(*handle);
     return true;
 }
@@ -44,7 +45,7 @@ std::vector<std::string> RecordedDirectories(clsRegHandler& registry, IFileSyste
     std::vector<std::string> directories;
     for (const OrganizedFoldersLocation location : kOrganizedFoldersLocations) {
         std::string path;
-        if (registry.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey,
+        if (registry.GetKeyValue(RegistryRoot::CurrentUser, REG_KEY_SETTINGS,
                                  OrganizedFoldersRegistryValue(location), path) &&
             IsOrganizedFoldersPath(path) && fileSystem.FolderExists(path))
             directories.push_back(path);
@@ -74,11 +75,11 @@ void RunUninstall(clsRegHandler& registry, IFileSystem& fileSystem, IMessageBox&
     if (!host.HasWindowsDirectory())
         return;
     std::string uninstallCommand;
-    if (!registry.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, "UninstallString",
+    if (!registry.GetKeyValue(RegistryRoot::CurrentUser, REG_KEY_SETTINGS, REG_VALUE_UNINSTALL_STRING,
                               uninstallCommand))
         return;
     std::string windowText;
-    if (!registry.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloKey, "HWND", windowText))
+    if (!registry.GetKeyValue(RegistryRoot::CurrentUser, REG_KEY_PROGRAM, REG_VALUE_HWND, windowText))
         return;
     if (!CloseRunningKarvello(registry, messageBox, host, windowText))
         return;

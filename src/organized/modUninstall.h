@@ -2,19 +2,16 @@
 // modUninstall: what Unkarvel decides and does, over the seams, so that its Windows program stays a shell
 // around one call. It lives beside the Organized Folders because removing their directories is most of it.
 
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
-
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+
 namespace krv {
 
 class clsRegHandler;
-
-// The key of the hand-over values "HWND" and "TRANSFER".
-inline constexpr std::string_view kKarvelloKey = "Software\\Tessary\\Karvello";
 
 // What Unkarvel needs of Windows besides the registry, the file system and message boxes. The host registers
 // the hand-over message when it is made, before anything else happens.

@@ -1,9 +1,9 @@
 #include "uninstall/Win32UninstallHost.h"
 
+#include <string>
+
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
-
-#include <string>
 
 namespace krv {
 namespace {

@@ -83,7 +83,6 @@ trap 'wineserver -k 2>/dev/null; display_stop' EXIT
 artifacts_root=$build/e2e-artifacts
 passed=0
 failed=0
-failed_names=()
 for test_file in "${tests[@]}"; do
     name=$(basename "$test_file" .sh)
     artifacts=$artifacts_root/$name
@@ -97,6 +96,7 @@ for test_file in "${tests[@]}"; do
         export E2E_PROGRAM_DIR=$program_dir E2E_PROGRAM_DIR_WIN=$program_dir_win
         source "$here/lib.sh"
         cd "$artifacts"
+        # shellcheck source=/dev/null
         source "$test_file"
     ) >"$artifacts/test.log" 2>&1
     status=$?
@@ -106,7 +106,6 @@ for test_file in "${tests[@]}"; do
         echo "PASS $name (${seconds} s)"
     else
         failed=$((failed + 1))
-        failed_names+=("$name")
         import -display "$DISPLAY" -window root "$artifacts/at-failure.png" 2>/dev/null
         echo "FAIL $name (${seconds} s); log and screenshots in $artifacts:"
         sed 's/^/    /' "$artifacts/test.log" | tail -20

@@ -3,8 +3,8 @@
 # directories (No keeps them) and starts the uninstall command.
 source "$(dirname "${BASH_SOURCE[0]}")/unkarvel_lib.sh"
 store_uninstall_command
-make_recorded_folder DirFavorites 'C:\krv\Favorites\Organized Folders'
-record='C:\krv\standin.txt'
+make_recorded_folder DirFavorites 'C:\users\Public\krv\Favorites\Organized Folders'
+record='C:\users\Public\krv\standin.txt'
 start_standin "$record"
 
 start_program Unkarvel.exe
@@ -19,5 +19,5 @@ E2E_PID=$STANDIN_PID
 wait_exit 10
 expect_eq "$(tr -d '\r' <"$(win_to_unix "$record")")" "received wParam=0 lParam=0 TRANSFER=/EXIT" "stand-in record"
 expect_reg_value "$KARVELLO_KEY" TRANSFER /EXIT
-expect_file 'C:\krv\Favorites\Organized Folders\A.lnk'
+expect_file 'C:\users\Public\krv\Favorites\Organized Folders\A.lnk'
 expect_command_started

@@ -3,8 +3,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/unkarvel_lib.sh"
 store_uninstall_command
 reg_add "$KARVELLO_KEY" HWND 1
-make_recorded_folder DirDesktop 'C:\krv\Documents'
-make_recorded_folder DirSendTo 'C:\krv\SendTo\Organized Folders'
+make_recorded_folder DirDesktop 'C:\users\Public\krv\Documents'
+make_recorded_folder DirSendTo 'C:\users\Public\krv\SendTo\Organized Folders'
 
 start_program Unkarvel.exe
 expect_eq "$(messagebox_text "$REMOVAL_TITLE")" "$DIRECTORIES_QUESTION" "question"
@@ -12,8 +12,8 @@ screenshot directories-question
 answer_messagebox "$REMOVAL_TITLE" Yes
 wait_exit 10 0
 
-expect_file 'C:\krv\Documents\A.lnk'
-expect_file 'C:\krv\Documents\kept by hand.txt'
-expect_no_file 'C:\krv\SendTo\Organized Folders'
-expect_file 'C:\krv\SendTo'
+expect_file 'C:\users\Public\krv\Documents\A.lnk'
+expect_file 'C:\users\Public\krv\Documents\kept by hand.txt'
+expect_no_file 'C:\users\Public\krv\SendTo\Organized Folders'
+expect_file 'C:\users\Public\krv\SendTo'
 expect_command_started

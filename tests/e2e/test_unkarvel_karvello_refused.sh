@@ -2,8 +2,8 @@
 # nothing is sent, nothing deleted, and the uninstall command does not start.
 source "$(dirname "${BASH_SOURCE[0]}")/unkarvel_lib.sh"
 store_uninstall_command
-make_recorded_folder DirDesktop 'C:\krv\Desktop\Organized Folders'
-record='C:\krv\standin.txt'
+make_recorded_folder DirDesktop 'C:\users\Public\krv\Desktop\Organized Folders'
+record='C:\users\Public\krv\standin.txt'
 start_standin "$record"
 
 for answer in No Cancel; do
@@ -18,7 +18,7 @@ done
 
 expect_command_not_started
 expect_no_reg_value "$KARVELLO_KEY" TRANSFER
-expect_file 'C:\krv\Desktop\Organized Folders\A.lnk'
+expect_file 'C:\users\Public\krv\Desktop\Organized Folders\A.lnk'
 expect_no_file "$record"
 E2E_PID=$STANDIN_PID
 expect_running

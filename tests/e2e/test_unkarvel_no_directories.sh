@@ -3,7 +3,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/unkarvel_lib.sh"
 store_uninstall_command
 reg_add "$KARVELLO_KEY" HWND 1
-reg_add "$SETTINGS_KEY" DirDesktop 'C:\krv\Desktop\Organized Folders' # deleted by hand since
+reg_add "$SETTINGS_KEY" DirDesktop 'C:\users\Public\krv\Desktop\Organized Folders' # deleted by hand since
 
 start_program Unkarvel.exe
 wait_exit 10 0 # a question would keep it waiting

@@ -2,11 +2,11 @@
 # directory deleted, and not even the uninstall command.
 source "$(dirname "${BASH_SOURCE[0]}")/unkarvel_lib.sh"
 store_uninstall_command
-make_recorded_folder DirDesktop 'C:\krv\Desktop\Organized Folders'
+make_recorded_folder DirDesktop 'C:\users\Public\krv\Desktop\Organized Folders'
 
 start_program Unkarvel.exe
 wait_exit 10 0
 
 expect_command_not_started
-expect_file 'C:\krv\Desktop\Organized Folders\A.lnk'
+expect_file 'C:\users\Public\krv\Desktop\Organized Folders\A.lnk'
 expect_no_reg_value "$KARVELLO_KEY" TRANSFER

@@ -73,8 +73,9 @@ bool FakeMenuHost::InsertEntry(int32_t menu, int32_t position, uint32_t flags, i
     }
     auto& entries = found->second;
     // A position past the end appends, as InsertMenuItemW does.
-    const auto at = position < 0 || static_cast<size_t>(position) > entries.size() ? entries.size()
-                                                                                   : static_cast<size_t>(position);
+    const auto at = position < 0 || static_cast<size_t>(position) > entries.size()
+                        ? entries.size()
+                        : static_cast<size_t>(position);
     entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
     return true;
 }

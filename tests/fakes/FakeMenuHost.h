@@ -1,6 +1,6 @@
 #pragma once
-// FakeMenuHost: popup menus in memory with the semantics of Windows menus (entries shift on insert and delete,
-// submenus are destroyed with their entry), recording every call.
+// FakeMenuHost: popup menus in memory with the semantics of Windows menus (entries shift on insert and
+// delete, submenus are destroyed with their entry), recording every call.
 
 #include <cstdint>
 #include <string>

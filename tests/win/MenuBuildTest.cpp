@@ -1,12 +1,12 @@
 // The menu builder against real Windows menus: what it builds is read back with GetMenuItemInfoW, as a
 // screen reader or a test driver would read it.
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
+#include "fakes/FakeMenuWindow.h"
 #include "groups/modSetupDrives.h"
 #include "menu/modMenuSetup.h"
 #include "model/clsMenuCollection.h"
@@ -47,15 +47,6 @@ std::vector<ReadEntry> ReadMenu(HMENU menu) {
     }
     return entries;
 }
-
-class RecordingWindow final : public IMenuWindow {
-public:
-    void ShowBusyPointer() override { calls.push_back("busy"); }
-    void ShowNormalPointer() override { calls.push_back("normal"); }
-    void InstallMenuHandler() override { calls.push_back("install"); }
-    void RemoveMenuHandler() override { calls.push_back("remove"); }
-    std::vector<std::string> calls;
-};
 
 // A hidden window whose menu bar holds "File" with the placeholder "Dummy" (50), as the main window's does.
 class MenuWindowTest : public ::testing::Test {
@@ -103,13 +94,17 @@ protected:
         }
     }
 
-    void AddUserContent() {
+    void AddPersonalGroup() {
         clsMenuItem personal;
         personal.SetName(MIT_GROUP_USER);
         personal.SetCaption("Personal");
         personal.SetOwnerName(TOP_LEVEL_OWNER);
         personal.SetSubMenu(true);
         tree_.AddOne(personal, false, true);
+    }
+
+    void AddUserContent() {
+        AddPersonalGroup();
         tree_.AddNewMenuItem({.Caption = "Work", .OwnerName = MIT_GROUP_USER, .Name = "W", .SubMenu = true});
         tree_.AddNewMenuItem({.Caption = "Projects", .OwnerName = "W", .FolderPath = "C:\\Projects"});
         tree_.AddNewMenuItem({.OwnerName = "W", .Separator = true});
@@ -136,7 +131,7 @@ protected:
     }
 
     unique_hwnd window_;
-    RecordingWindow form_;
+    FakeMenuWindow form_;
     clsMenuCollection tree_;
 
     Win32MenuHost Host() { return Win32MenuHost(window_.get()); }
@@ -163,10 +158,10 @@ TEST_F(MenuWindowTest, BuildsOwnerDrawnEntriesThatKeepTheirSubmenusAndCaptions) 
     ExpectMenuMatchesTree();
 
     const auto work = ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName("W")->ID()));
-    ASSERT_EQ(work.size(), 4u);
-    EXPECT_EQ(work[0].text, "Projects");
-    EXPECT_TRUE(work[1].type & MFT_SEPARATOR);
-    EXPECT_EQ(work[2].text, "Müller Straße Ω");
+    ASSERT_EQ(work.size(), 4u); // sorted by caption; the separator and Open-All were appended
+    EXPECT_EQ(work[0].text, "Müller Straße Ω");
+    EXPECT_EQ(work[1].text, "Projects");
+    EXPECT_TRUE(work[2].type & MFT_SEPARATOR);
     EXPECT_EQ(work[3].text, "Open-All");
 }
 
@@ -208,7 +203,8 @@ TEST_F(MenuWindowTest, BuildingTheDrivesGroupTouchesNoOtherEntry) {
     Win32MenuHost host = Host();
     BuildPopupMenu(form_, host, tree_, "");
     const auto before = ReadMenu(FileMenu());
-    const auto personalBefore = ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName(MIT_GROUP_USER)->ID()));
+    const auto personalBefore =
+        ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName(MIT_GROUP_USER)->ID()));
     form_.calls.clear();
 
     Win32SystemInfo system;
@@ -228,7 +224,8 @@ TEST_F(MenuWindowTest, BuildingTheDrivesGroupTouchesNoOtherEntry) {
         EXPECT_EQ(after[i].submenu, before[i].submenu) << i;
         EXPECT_EQ(after[i].text, before[i].text) << i;
     }
-    const auto personalAfter = ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName(MIT_GROUP_USER)->ID()));
+    const auto personalAfter =
+        ReadMenu(Win32MenuHost::ToMenu(tree_.GetMenuItemFromName(MIT_GROUP_USER)->ID()));
     ASSERT_EQ(personalAfter.size(), personalBefore.size());
     for (size_t i = 0; i < personalBefore.size(); ++i) {
         EXPECT_EQ(personalAfter[i].id, personalBefore[i].id) << i;
@@ -272,8 +269,8 @@ TEST_F(MenuWindowTest, ModifyingAGroupEntryWithoutItsSubmenuDestroysTheSubmenu) 
     ASSERT_TRUE(host.InsertEntry(file, 1, MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP, submenu, "Group"));
     EXPECT_FALSE(host.InsertEntry(file, 2, MENU_FLAG_BY_POSITION | MENU_FLAG_POPUP, 12345, "Not a menu"));
 
-    ASSERT_TRUE(host.ModifyEntry(file, 1, MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW | MENU_FLAG_POPUP, submenu,
-                                 "Group"));
+    ASSERT_TRUE(host.ModifyEntry(file, 1, MENU_FLAG_BY_POSITION | MENU_FLAG_OWNERDRAW | MENU_FLAG_POPUP,
+                                 submenu, "Group"));
     EXPECT_TRUE(::IsMenu(Win32MenuHost::ToMenu(submenu)));
     EXPECT_EQ(ReadBack(FileMenu(), 1).submenu, Win32MenuHost::ToMenu(submenu));
 
@@ -288,18 +285,16 @@ TEST_F(MenuWindowTest, ModifyingAGroupEntryWithoutItsSubmenuDestroysTheSubmenu) 
 // A menu of 5,000 entries, as a large configuration gives: built and cleared in one go. The times are
 // printed for the performance notes; the test itself checks the menu that results.
 TEST_F(MenuWindowTest, BuildsAndClearsFiveThousandEntries) {
-    clsMenuItem personal;
-    personal.SetName(MIT_GROUP_USER);
-    personal.SetCaption("Personal");
-    personal.SetOwnerName(TOP_LEVEL_OWNER);
-    personal.SetSubMenu(true);
-    tree_.AddOne(personal, false, true);
+    AddPersonalGroup();
     for (int group = 0; group < 50; ++group) {
         const std::string groupName = "G" + std::to_string(group);
-        tree_.AddNewMenuItem({.Caption = "Group " + std::to_string(group), .OwnerName = MIT_GROUP_USER,
-                              .Name = groupName, .SubMenu = true});
+        tree_.AddNewMenuItem({.Caption = "Group " + std::to_string(group),
+                              .OwnerName = MIT_GROUP_USER,
+                              .Name = groupName,
+                              .SubMenu = true});
         for (int shortcut = 0; shortcut < 99; ++shortcut) {
-            tree_.AddNewMenuItem({.Caption = "Folder " + std::to_string(shortcut), .OwnerName = groupName,
+            tree_.AddNewMenuItem({.Caption = "Folder " + std::to_string(shortcut),
+                                  .OwnerName = groupName,
                                   .FolderPath = "C:\\F" + std::to_string(shortcut)});
         }
     }

@@ -3,14 +3,7 @@
 //
 // With KARVELLO_ORGANIZED_KEEP set to a folder (a Windows path), the mirror is written there and left in
 // place, so that tests/win/check-organized-links.sh can read the links with an independent reader (lnkinfo).
-#include "model/clsMenuCollection.h"
-#include "organized/modShortcuts.h"
-#include "platform/Text.h"
-#include "platform/win32/Win32CodePage.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Shell.h"
-#include "settings/clsRegHandler.h"
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,7 +15,17 @@
 #include <shobjidl.h>
 #include <string>
 #include <vector>
-#include <windows.h>
+
+#include "model/clsMenuCollection.h"
+#include "organized/modShortcuts.h"
+#include "platform/Text.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
+#include "settings/RegistryNames.h"
+#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {
@@ -41,40 +44,29 @@ struct LinkOnDisk {
     WORD hotKey = 0xFFFF;
 };
 
-template <typename T> struct Released {
-    T* pointer = nullptr;
-    ~Released() {
-        if (pointer != nullptr)
-            pointer->Release();
-    }
-};
-
 std::optional<LinkOnDisk> ReadLink(const std::wstring& path) {
-    Released<IShellLinkW> link;
-    Released<IPersistFile> file;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link.pointer))) ||
-        FAILED(link.pointer->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.pointer))) ||
-        FAILED(file.pointer->Load(path.c_str(), STGM_READ)))
+    const auto link = CreateComInstance<IShellLinkW>(CLSID_ShellLink, IID_IShellLinkW);
+    const auto file = link.query<IPersistFile>(IID_IPersistFile);
+    if (!file || FAILED(file->Load(path.c_str(), STGM_READ)))
         return std::nullopt;
     LinkOnDisk result;
     wchar_t text[MAX_PATH * 2] = {};
-    link.pointer->GetPath(text, static_cast<int>(std::size(text)), nullptr, SLGP_RAWPATH);
+    link->GetPath(text, static_cast<int>(std::size(text)), nullptr, SLGP_RAWPATH);
     result.target = text;
     text[0] = L'\0';
-    link.pointer->GetDescription(text, static_cast<int>(std::size(text)));
+    link->GetDescription(text, static_cast<int>(std::size(text)));
     result.description = text;
     text[0] = L'\0';
-    link.pointer->GetArguments(text, static_cast<int>(std::size(text)));
+    link->GetArguments(text, static_cast<int>(std::size(text)));
     result.arguments = text;
     text[0] = L'\0';
-    link.pointer->GetWorkingDirectory(text, static_cast<int>(std::size(text)));
+    link->GetWorkingDirectory(text, static_cast<int>(std::size(text)));
     result.workingDirectory = text;
     text[0] = L'\0';
-    link.pointer->GetIconLocation(text, static_cast<int>(std::size(text)), &result.iconIndex);
+    link->GetIconLocation(text, static_cast<int>(std::size(text)), &result.iconIndex);
     result.iconLocation = text;
-    link.pointer->GetShowCmd(&result.showCommand);
-    link.pointer->GetHotkey(&result.hotKey);
+    link->GetShowCmd(&result.showCommand);
+    link->GetHotkey(&result.hotKey);
     return result;
 }
 
@@ -276,8 +268,7 @@ TEST_F(OrganizedFoldersOnDiskTest, WritesTheTreeAndMarksTheDirectoryAsExplorerEx
     EXPECT_EQ(FileAttributesAsSet(directory_ + L"\\Desktop.ini"),
               DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
     std::string recorded;
-    EXPECT_TRUE(
-        regHandler_.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, "DirDesktop", recorded));
+    EXPECT_TRUE(regHandler_.GetKeyValue(RegistryRoot::CurrentUser, REG_KEY_SETTINGS, "DirDesktop", recorded));
     EXPECT_EQ(recorded, Narrow(directory_));
 }
 

@@ -1,6 +1,5 @@
 // The system information and the message pump against the real API.
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "groups/modSetupDrives.h"
@@ -41,7 +40,8 @@ TEST(Win32SystemInfoTest, ListsDriveCAsAFixedDisk) {
 
     const auto entries = ReadDriveList(system);
     ASSERT_EQ(entries.size(), letters.size());
-    const auto c = std::find_if(entries.begin(), entries.end(), [](const std::string& e) { return e.starts_with("c:"); });
+    const auto c = std::find_if(entries.begin(), entries.end(),
+                                [](const std::string& e) { return e.starts_with("c:"); });
     ASSERT_NE(c, entries.end());
     const DriveCaption caption = FormatDriveCaption(system, *c);
     EXPECT_EQ(caption.Root, "c:\\");
@@ -83,8 +83,8 @@ TEST(Win32MessagePumpTest, RunsWaitingMessagesAndLeavesTheQuitRequestForTheLoop)
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"KarvelloPumpTest";
     ::RegisterClassExW(&windowClass);
-    unique_hwnd window(::CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                         windowClass.hInstance, nullptr));
+    unique_hwnd window(::CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                         nullptr, windowClass.hInstance, nullptr));
     ASSERT_TRUE(window);
     int delivered = 0;
     ::SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&delivered));

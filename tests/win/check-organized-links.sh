@@ -17,8 +17,12 @@ command -v lnkinfo >/dev/null || { echo "lnkinfo not found (apt-get install libl
 
 keep=$(mktemp -d /tmp/krv-links.XXXXXX)
 trap 'rm -rf "$keep"' EXIT
-KARVELLO_ORGANIZED_KEEP="Z:${keep//\//\\}" "$root/tests/win/wine-run.sh" "$build/win_tests.exe" \
-    --gtest_filter='OrganizedFoldersOnDiskTest.WritesTheTree*' >/dev/null
+if ! KARVELLO_ORGANIZED_KEEP="Z:${keep//\//\\}" "$root/tests/win/wine-run.sh" "$build/win_tests.exe" \
+    --gtest_filter='OrganizedFoldersOnDiskTest.WritesTheTree*' >"$keep/win_tests.log" 2>&1; then
+    cat "$keep/win_tests.log"
+    echo "0 passed, 1 failed"
+    exit 1
+fi
 
 directory="$keep/desktop/Organized Folders"
 targets="Z:${keep//\//\\}\\targets"

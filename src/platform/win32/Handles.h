@@ -16,7 +16,7 @@
 namespace krv {
 
 // Traits name the handle type (pointer), the value that means "no handle" (Invalid()) and how to close one
-// (Close(pointer)); see handle_traits below.
+// (Close(pointer)); handle_traits below has the two kinds Windows uses.
 template <typename Traits> class unique_handle {
 public:
     using pointer = typename Traits::pointer;
@@ -58,93 +58,47 @@ private:
 
 namespace handle_traits {
 
-// Kernel objects whose creators report failure with a null handle (CreateEventW, OpenProcess, CreateMutexW).
-struct KernelHandle {
-    using pointer = HANDLE;
+// Handles whose creators report failure with a null handle; Close is the function that frees one.
+template <typename Handle, auto CloseFunction> struct NullIsInvalid {
+    using pointer = Handle;
     static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::CloseHandle(h); }
+    static void Close(pointer h) noexcept { CloseFunction(h); }
 };
 
-// Kernel objects whose creators report failure with INVALID_HANDLE_VALUE (CreateFileW,
-// CreateToolhelp32Snapshot).
-struct FileHandle {
-    using pointer = HANDLE;
-    static pointer Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(pointer h) noexcept { ::CloseHandle(h); }
-};
-
-struct FindHandle {
+// Handles whose creators report failure with INVALID_HANDLE_VALUE (CreateFileW, FindFirstFileW).
+template <auto CloseFunction> struct InvalidHandleValueIsInvalid {
     using pointer = HANDLE;
     static pointer Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(pointer h) noexcept { ::FindClose(h); }
+    static void Close(pointer h) noexcept { CloseFunction(h); }
 };
 
-struct RegistryKey {
-    using pointer = HKEY;
-    static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::RegCloseKey(h); }
-};
-
-struct Menu {
-    using pointer = HMENU;
-    static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::DestroyMenu(h); }
-};
-
-struct Icon {
-    using pointer = HICON;
-    static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::DestroyIcon(h); }
-};
-
-template <typename Gdi> struct GdiObject {
-    using pointer = Gdi;
-    static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::DeleteObject(h); }
-};
-
-// Memory device contexts from CreateCompatibleDC; a window's DC from GetDC is a window_dc instead.
-struct MemoryDc {
-    using pointer = HDC;
-    static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::DeleteDC(h); }
-};
-
-struct ImageList {
-    using pointer = HIMAGELIST;
-    static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::ImageList_Destroy(h); }
-};
-
-struct Window {
-    using pointer = HWND;
-    static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::DestroyWindow(h); }
-};
-
-struct Module {
-    using pointer = HMODULE;
-    static pointer Invalid() noexcept { return nullptr; }
-    static void Close(pointer h) noexcept { ::FreeLibrary(h); }
-};
+// DeleteObject takes any GDI object; each kind keeps its own handle type.
+template <typename Gdi> void DeleteGdiObject(Gdi object) noexcept {
+    ::DeleteObject(object);
+}
 
 } // namespace handle_traits
 
-using unique_kernel_handle = unique_handle<handle_traits::KernelHandle>;
-using unique_file_handle = unique_handle<handle_traits::FileHandle>;
-using unique_find_handle = unique_handle<handle_traits::FindHandle>;
-using unique_hkey = unique_handle<handle_traits::RegistryKey>;
-using unique_hmenu = unique_handle<handle_traits::Menu>;
-using unique_hicon = unique_handle<handle_traits::Icon>;
-using unique_hbrush = unique_handle<handle_traits::GdiObject<HBRUSH>>;
-using unique_hfont = unique_handle<handle_traits::GdiObject<HFONT>>;
-using unique_hpen = unique_handle<handle_traits::GdiObject<HPEN>>;
-using unique_hbitmap = unique_handle<handle_traits::GdiObject<HBITMAP>>;
-using unique_hrgn = unique_handle<handle_traits::GdiObject<HRGN>>;
-using unique_memory_dc = unique_handle<handle_traits::MemoryDc>;
-using unique_himagelist = unique_handle<handle_traits::ImageList>;
-using unique_hwnd = unique_handle<handle_traits::Window>;
-using unique_hmodule = unique_handle<handle_traits::Module>;
+// Kernel objects from CreateEventW, OpenProcess, CreateMutexW and the others that return null on failure.
+using unique_kernel_handle = unique_handle<handle_traits::NullIsInvalid<HANDLE, &::CloseHandle>>;
+using unique_file_handle = unique_handle<handle_traits::InvalidHandleValueIsInvalid<&::CloseHandle>>;
+using unique_find_handle = unique_handle<handle_traits::InvalidHandleValueIsInvalid<&::FindClose>>;
+using unique_hkey = unique_handle<handle_traits::NullIsInvalid<HKEY, &::RegCloseKey>>;
+using unique_hmenu = unique_handle<handle_traits::NullIsInvalid<HMENU, &::DestroyMenu>>;
+using unique_hicon = unique_handle<handle_traits::NullIsInvalid<HICON, &::DestroyIcon>>;
+using unique_hbrush =
+    unique_handle<handle_traits::NullIsInvalid<HBRUSH, &handle_traits::DeleteGdiObject<HBRUSH>>>;
+using unique_hfont =
+    unique_handle<handle_traits::NullIsInvalid<HFONT, &handle_traits::DeleteGdiObject<HFONT>>>;
+using unique_hpen = unique_handle<handle_traits::NullIsInvalid<HPEN, &handle_traits::DeleteGdiObject<HPEN>>>;
+using unique_hbitmap =
+    unique_handle<handle_traits::NullIsInvalid<HBITMAP, &handle_traits::DeleteGdiObject<HBITMAP>>>;
+using unique_hrgn = unique_handle<handle_traits::NullIsInvalid<HRGN, &handle_traits::DeleteGdiObject<HRGN>>>;
+// Memory device contexts from CreateCompatibleDC; a window's DC from GetDC is a window_dc instead.
+using unique_memory_dc = unique_handle<handle_traits::NullIsInvalid<HDC, &::DeleteDC>>;
+using unique_himagelist = unique_handle<handle_traits::NullIsInvalid<HIMAGELIST, &::ImageList_Destroy>>;
+using unique_hwnd = unique_handle<handle_traits::NullIsInvalid<HWND, &::DestroyWindow>>;
+using unique_hmodule = unique_handle<handle_traits::NullIsInvalid<HMODULE, &::FreeLibrary>>;
 
 // A window's device context from GetDC, which must go back to the same window through ReleaseDC.
 class window_dc {

@@ -1,9 +1,9 @@
 #pragma once
 // The menu host on real Windows menus: the popup of the main window's menu bar and the submenus in it.
 
-#include <cstdint>
-
 #include <windows.h>
+
+#include <cstdint>
 
 #include "platform/MenuHost.h"
 

@@ -1,34 +1,18 @@
 #include "platform/win32/Win32Shell.h"
 
-#include "platform/Text.h"
+#include <windows.h>
 
 #include <memory>
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
 #include <shobjidl.h>
-#include <windows.h>
+
+#include "platform/Text.h"
+#include "platform/win32/Handles.h"
 
 namespace krv {
 namespace {
-
-// Owns one reference to a COM object and releases it once.
-template <typename T> class ComRef {
-public:
-    ComRef() = default;
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    ~ComRef() {
-        if (pointer_ != nullptr)
-            pointer_->Release();
-    }
-    T* operator->() const { return pointer_; }
-    // For the calls that hand a new reference back through a void** argument.
-    void** put() { return reinterpret_cast<void**>(&pointer_); }
-
-private:
-    T* pointer_ = nullptr;
-};
 
 struct CoTaskMemDeleter {
     void operator()(wchar_t* text) const { CoTaskMemFree(text); }
@@ -36,27 +20,16 @@ struct CoTaskMemDeleter {
 
 } // namespace
 
-Win32ShellLinkWriter::Win32ShellLinkWriter()
-    : comInitialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
-}
-
-Win32ShellLinkWriter::~Win32ShellLinkWriter() {
-    if (comInitialized_)
-        CoUninitialize();
-}
-
 bool Win32ShellLinkWriter::WriteShellLink(std::string_view linkPath, const ShellLinkContent& content) {
-    ComRef<IShellLinkW> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put())))
+    const auto link = CreateComInstance<IShellLinkW>(CLSID_ShellLink, IID_IShellLinkW);
+    if (!link)
         return false;
     if (FAILED(link->SetPath(Widen(content.target).c_str())) ||
         FAILED(link->SetShowCmd(content.showCommand)) ||
         FAILED(link->SetDescription(Widen(content.description).c_str())))
         return false;
-    ComRef<IPersistFile> file;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put())))
-        return false;
-    return SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
+    const auto file = link.query<IPersistFile>(IID_IPersistFile);
+    return file && SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
 }
 
 std::optional<std::string> Win32ShellFolders::ShellFolderPath(ShellFolder folder) {

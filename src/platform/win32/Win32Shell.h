@@ -2,28 +2,24 @@
 // The shell seams on Windows: shell links through IShellLinkW, shell folders through the known-folder
 // lookup, and message boxes.
 
-#include "platform/MessageBox.h"
-#include "platform/ShellLink.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/MessageBox.h"
+#include "platform/ShellLink.h"
+#include "platform/win32/Handles.h"
+
 namespace krv {
 
-// Writes links through the shell's own link object. Initialises COM on the calling thread for its lifetime
-// (an apartment that is already there is kept as it is).
+// Writes links through the shell's own link object. COM is initialised on the calling thread for the
+// writer's lifetime (an apartment that is already there is kept as it is).
 class Win32ShellLinkWriter final : public IShellLinkWriter {
 public:
-    Win32ShellLinkWriter();
-    ~Win32ShellLinkWriter() override;
-    Win32ShellLinkWriter(const Win32ShellLinkWriter&) = delete;
-    Win32ShellLinkWriter& operator=(const Win32ShellLinkWriter&) = delete;
-
     bool WriteShellLink(std::string_view linkPath, const ShellLinkContent& content) override;
 
 private:
-    bool comInitialized_ = false;
+    com_init_scope com_;
 };
 
 class Win32ShellFolders final : public IShellFolders {

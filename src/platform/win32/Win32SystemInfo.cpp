@@ -1,8 +1,8 @@
 #include "platform/win32/Win32SystemInfo.h"
 
-#include <string>
-
 #include <windows.h>
+
+#include <string>
 #include <winnetwk.h>
 
 #include "platform/Text.h"

@@ -1,7 +1,6 @@
 #include "groups/modSetupDrives.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -24,8 +23,8 @@ struct DrivesTest : ::testing::Test {
         system.AddDrive({.Letter = 'C', .Type = DRIVE_TYPE_FIXED, .Label = "SYSTEM"});
         system.AddDrive({.Letter = 'D', .Type = DRIVE_TYPE_CDROM, .HasMedium = false});
         // A mapped drive whose server is offline: only its remembered connection is known.
-        system.AddDrive({.Letter = 'Z', .Type = DRIVE_TYPE_REMOTE, .Label = "never asked",
-                         .Share = "\\\\server\\docs"});
+        system.AddDrive(
+            {.Letter = 'Z', .Type = DRIVE_TYPE_REMOTE, .Label = "never asked", .Share = "\\\\server\\docs"});
         for (const char* name : {MIT_GROUP_USER, MIT_HF_DRIVES_SEP, MIT_HF_ORGANIZE}) {
             clsMenuItem item;
             item.SetName(name);
@@ -53,6 +52,18 @@ TEST_F(DrivesTest, DriveListReadsLabelsButNeverAsksAFloppyOrANetworkDrive) {
     EXPECT_EQ(system.VolumeQueries('C'), 1);
 }
 
+TEST_F(DrivesTest, ADriveWindowsCannotPlaceIsNamedByItsConnectionAndNeverAsked) {
+    // A mapping whose server is unreachable may report no root at all.
+    system.AddDrive({.Letter = 'Y', .Type = 1, .Label = "never asked", .Share = "\\\\gone\\share"});
+    system.AddDrive({.Letter = 'X', .Type = 0});
+    const Strings entries = ReadDriveList(system);
+    EXPECT_EQ(entries[3], "x:");
+    EXPECT_EQ(entries[4], "y: [\\\\gone\\share]");
+    EXPECT_EQ(system.VolumeQueries('Y'), 0);
+    EXPECT_EQ(system.VolumeQueries('X'), 0);
+    EXPECT_EQ(FormatDriveCaption(system, entries[4]).Caption, "\\\\gone\\share (Y:)");
+}
+
 TEST_F(DrivesTest, CaptionsNameTheLabelOrTheKindOfDrive) {
     EXPECT_EQ(FormatDriveCaption(system, "a:").Caption, "3.5-Inch Floppy Disk (A:)");
     EXPECT_EQ(FormatDriveCaption(system, "c: [SYSTEM]").Caption, "SYSTEM (C:)");
@@ -75,7 +86,8 @@ TEST_F(DrivesTest, CaptionsNameTheLabelOrTheKindOfDrive) {
 TEST_F(DrivesTest, AddDrivesFillsTheGroupBeforeItsSeparatorInDriveOrder) {
     AddDrives(c, system, driveList);
 
-    const Strings expected{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)", "Compact Disc (D:)", "\\\\server\\docs (Z:)"};
+    const Strings expected{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)", "Compact Disc (D:)",
+                           "\\\\server\\docs (Z:)"};
     EXPECT_EQ(DriveCaptions(), expected);
     EXPECT_EQ(c.Item(2)->Name(), MIT_PATHS_DRIVES);
     EXPECT_EQ(c.Item(2)->ItemType(), MIT_PATHS_DRIVES);

@@ -1,7 +1,6 @@
 #include "groups/modSetupSystemFolders.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -64,13 +63,13 @@ TEST_F(SystemFoldersTest, ImportantFoldersStandInTheGroupItself) {
                        "Local Settings", "My Pictures", "NetHood", "PrintHood", "Recent"}));
     EXPECT_EQ(CaptionsIn(MIT_PATHS_SYSTEM_PSM), (Strings{"Programs", "Start Menu", "Startup"}));
     EXPECT_EQ(CaptionsIn(MIT_PATHS_SYSTEM_W),
-              (Strings{"Common Files", "Cookies", "Cursors", "Downloaded Program Files", "Fonts", "Inf", "Java",
-                       "Media", "Offline Web Pages", "Speech", "System", "System32", "System32-drivers",
-                       "System32-drivers-etc", "Tasks", "Temp", "Templates"}));
+              (Strings{"Common Files", "Cookies", "Cursors", "Downloaded Program Files", "Fonts", "Inf",
+                       "Java", "Media", "Offline Web Pages", "Speech", "System", "System32",
+                       "System32-drivers", "System32-drivers-etc", "Tasks", "Temp", "Templates"}));
     EXPECT_EQ(CaptionsIn(MIT_PATHS_SYSTEM_A),
               (Strings{"Start Menu", "Application Data", "Desktop", "Documents", "Templates"}));
-    EXPECT_EQ(CaptionsIn(MIT_PATHS_SYSTEM_ASM),
-              (Strings{"Common Administrative Tools", "Common Programs", "Common Start Menu", "Common Startup"}));
+    EXPECT_EQ(CaptionsIn(MIT_PATHS_SYSTEM_ASM), (Strings{"Common Administrative Tools", "Common Programs",
+                                                         "Common Start Menu", "Common Startup"}));
 
     const clsMenuItem* group = c.GetMenuItemFromName(MIT_PATHS_SYSTEM);
     EXPECT_EQ(group->ItemType(), MIT_PATHS_SYSTEM);
@@ -94,7 +93,8 @@ TEST_F(SystemFoldersTest, WithoutImportantFirstEveryFolderStaysInItsSubgroup) {
 
     EXPECT_EQ(CaptionsIn(MIT_PATHS_SYSTEM), (Strings{"All Users", "Personal", "Windows"}));
     const Strings personal = CaptionsIn(MIT_PATHS_SYSTEM_P);
-    for (const char* caption : {"Desktop", "Favorites", "History", "My Documents", "Program Files", "Send To"}) {
+    for (const char* caption :
+         {"Desktop", "Favorites", "History", "My Documents", "Program Files", "Send To"}) {
         EXPECT_NE(std::find(personal.begin(), personal.end(), caption), personal.end()) << caption;
     }
     ASSERT_NE(Find(MIT_PATHS_SYSTEM_W, "Windows"), nullptr);
@@ -105,10 +105,14 @@ TEST_F(SystemFoldersTest, WithoutImportantFirstEveryFolderStaysInItsSubgroup) {
 TEST_F(SystemFoldersTest, PathsComeFromTheShellFolderSettings) {
     Add(false);
 
-    EXPECT_EQ(Find(MIT_PATHS_SYSTEM_PSM, "Start Menu")->FolderPath(), "C:\\Documents and Settings\\Ann\\Start Menu");
-    EXPECT_EQ(Find(MIT_PATHS_SYSTEM_P, "My Documents")->FolderPath(), "C:\\Documents and Settings\\Ann\\My Documents");
-    EXPECT_EQ(Find(MIT_PATHS_SYSTEM_A, "Desktop")->FolderPath(), "C:\\Documents and Settings\\All Users\\Common Desktop");
-    EXPECT_EQ(Find(MIT_PATHS_SYSTEM_W, "System32-drivers-etc")->FolderPath(), "C:\\WINDOWS\\system32\\drivers\\etc");
+    EXPECT_EQ(Find(MIT_PATHS_SYSTEM_PSM, "Start Menu")->FolderPath(),
+              "C:\\Documents and Settings\\Ann\\Start Menu");
+    EXPECT_EQ(Find(MIT_PATHS_SYSTEM_P, "My Documents")->FolderPath(),
+              "C:\\Documents and Settings\\Ann\\My Documents");
+    EXPECT_EQ(Find(MIT_PATHS_SYSTEM_A, "Desktop")->FolderPath(),
+              "C:\\Documents and Settings\\All Users\\Common Desktop");
+    EXPECT_EQ(Find(MIT_PATHS_SYSTEM_W, "System32-drivers-etc")->FolderPath(),
+              "C:\\WINDOWS\\system32\\drivers\\etc");
     EXPECT_EQ(Find(MIT_PATHS_SYSTEM_P, "Program Files")->FolderPath(), "C:\\Program Files");
     EXPECT_EQ(GetSystemFolderPath(fake.registry, fake.system, "SystemRoot"), "C:\\WINDOWS");
     EXPECT_EQ(GetSystemFolderPath(fake.registry, fake.system, "No Such Folder"), "");
@@ -116,7 +120,8 @@ TEST_F(SystemFoldersTest, PathsComeFromTheShellFolderSettings) {
 
 TEST_F(SystemFoldersTest, AnExpandableSettingIsExpanded) {
     fake.system.environment["SystemRoot"] = "C:\\WINDOWS";
-    fake.registry.SetValue(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", "MediaPath",
+    fake.registry.SetValue(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
+                           "MediaPath",
                            {RegistryValueType::ExpandString, EncodeRegistryString("%SystemRoot%\\Media")});
     EXPECT_EQ(GetSystemFolderPath(fake.registry, fake.system, "MediaPath"), "C:\\WINDOWS\\Media");
 }
@@ -124,7 +129,8 @@ TEST_F(SystemFoldersTest, AnExpandableSettingIsExpanded) {
 TEST_F(SystemFoldersTest, MissingFoldersAreLeftOut) {
     // No "My Pictures" setting at all, and a "Cookies" setting whose folder is gone.
     fake.registry.DeleteValue(RegistryRoot::CurrentUser,
-                              "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "My Pictures");
+                              "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                              "My Pictures");
     fake.AddShellFolder("Cookies", "C:\\Gone\\Cookies", false, false);
     Add(true);
 

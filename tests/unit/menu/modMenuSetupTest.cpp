@@ -1,7 +1,6 @@
 #include "menu/modMenuSetup.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -15,24 +14,23 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-Strings NamesOf(const clsMenuCollection& c, const std::string& owner) {
-    Strings names;
+// The names, or with captions the captions, of the children of owner in list order.
+Strings ChildrenOf(const clsMenuCollection& c, const std::string& owner, bool captions) {
+    Strings result;
     for (const clsMenuItem& item : c) {
         if (item.OwnerName() == owner) {
-            names.push_back(item.Name());
+            result.push_back(captions ? item.Caption() : item.Name());
         }
     }
-    return names;
+    return result;
+}
+
+Strings NamesOf(const clsMenuCollection& c, const std::string& owner) {
+    return ChildrenOf(c, owner, false);
 }
 
 Strings CaptionsOf(const clsMenuCollection& c, const std::string& owner) {
-    Strings captions;
-    for (const clsMenuItem& item : c) {
-        if (item.OwnerName() == owner) {
-            captions.push_back(item.Caption());
-        }
-    }
-    return captions;
+    return ChildrenOf(c, owner, true);
 }
 
 Strings TextsOf(const FakeMenuHost& host, int32_t menu) {
@@ -44,8 +42,12 @@ Strings TextsOf(const FakeMenuHost& host, int32_t menu) {
 }
 
 // Every built item stands in its owner's menu at its Position with its identifier; groups hold their submenu.
-void ExpectMenuMatchesTree(const FakeMenuHost& host, const clsMenuCollection& c) {
+// With skipUnplaced, items that were left out of the menu (Position -1) are passed over.
+void ExpectMenuMatchesTree(const FakeMenuHost& host, const clsMenuCollection& c, bool skipUnplaced = false) {
     for (const clsMenuItem& item : c) {
+        if (skipUnplaced && item.Position() == -1) {
+            continue;
+        }
         const auto& entries = host.Entries(item.OwnerID());
         ASSERT_GE(item.Position(), 0) << item.Name();
         ASSERT_LT(static_cast<size_t>(item.Position()), entries.size()) << item.Name();
@@ -87,8 +89,8 @@ TEST_F(MenuSetupTest, DefaultConfigurationHasTheFixedEntriesAroundPersonalAndThe
     EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER),
               (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER, MIT_PATHS_SYSTEM, MIT_PATHS_DRIVES,
                        MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS, MIT_HF_ORGANIZE}));
-    EXPECT_EQ(CaptionsOf(menuItems, TOP_LEVEL_OWNER),
-              (Strings{"Help", "", "Personal", "System Folders", "Drives", "", "Options", "Organize Folders"}));
+    EXPECT_EQ(CaptionsOf(menuItems, TOP_LEVEL_OWNER), (Strings{"Help", "", "Personal", "System Folders",
+                                                               "Drives", "", "Options", "Organize Folders"}));
     EXPECT_EQ(window.calls, (Strings{"busy", "normal"}));
     EXPECT_EQ(menuItems.GetNextFreeID(), 50);
 
@@ -101,7 +103,8 @@ TEST_F(MenuSetupTest, DefaultConfigurationHasTheFixedEntriesAroundPersonalAndThe
     const Strings shortcuts = CaptionsOf(menuItems, MIT_GROUP_USER);
     EXPECT_EQ(shortcuts.front(), "C_Documents and Settings");
     EXPECT_NE(std::find(shortcuts.begin(), shortcuts.end(), "C_Folder01"), shortcuts.end());
-    for (const char* name : {MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS, MIT_HF_ORGANIZE}) {
+    for (const char* name :
+         {MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS, MIT_HF_ORGANIZE}) {
         EXPECT_EQ(menuItems.GetMenuItemFromName(name)->Remark(), REMARK_AUTO) << name;
     }
 }
@@ -110,7 +113,8 @@ TEST_F(MenuSetupTest, RootEntriesFollowTheOptions) {
     options = {.ShowSystemFolders = false, .ShowHelp = false, .ShowOptions = false};
     CreatePersonalGroup(menuItems, PERSONAL_GROUP_EMPTY, fake.Services());
     AddRootEntries(menuItems, false, fake.Services(), options);
-    EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER), (Strings{MIT_GROUP_USER, MIT_HF_DRIVES_SEP, MIT_HF_ORGANIZE}));
+    EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER),
+              (Strings{MIT_GROUP_USER, MIT_HF_DRIVES_SEP, MIT_HF_ORGANIZE}));
 
     // The configuration reader's hook reads the options as they stand when it is called.
     options.ShowHelp = true;
@@ -118,8 +122,9 @@ TEST_F(MenuSetupTest, RootEntriesFollowTheOptions) {
     clsMenuCollection loaded;
     CreatePersonalGroup(loaded, PERSONAL_GROUP_EMPTY, fake.Services());
     hook(loaded, true);
-    EXPECT_EQ(NamesOf(loaded, TOP_LEVEL_OWNER), (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER,
-                                                          MIT_PATHS_SYSTEM, MIT_HF_DRIVES_SEP, MIT_HF_ORGANIZE}));
+    EXPECT_EQ(NamesOf(loaded, TOP_LEVEL_OWNER),
+              (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER, MIT_PATHS_SYSTEM, MIT_HF_DRIVES_SEP,
+                       MIT_HF_ORGANIZE}));
 }
 
 TEST_F(MenuSetupTest, SampleContentIsMyGroupWithDesktopStartMenuOpenAllAndMyDocuments) {
@@ -130,9 +135,11 @@ TEST_F(MenuSetupTest, SampleContentIsMyGroupWithDesktopStartMenuOpenAllAndMyDocu
     EXPECT_EQ(CaptionsOf(menuItems, MIT_GROUP_USER), (Strings{"My Group", "My Documents"}));
     EXPECT_EQ(CaptionsOf(menuItems, "M1"), (Strings{"Desktop", "Start Menu", "Open-All"}));
     EXPECT_TRUE(menuItems.GetMenuItemFromName("M1")->SubMenu());
-    EXPECT_EQ(menuItems.GetMenuItemFromName("M2")->FolderPath(), "C:\\Documents and Settings\\Ann\\My Documents");
+    EXPECT_EQ(menuItems.GetMenuItemFromName("M2")->FolderPath(),
+              "C:\\Documents and Settings\\Ann\\My Documents");
     EXPECT_EQ(menuItems.GetMenuItemFromName("M3")->FolderPath(), "C:\\Documents and Settings\\Ann\\Desktop");
-    EXPECT_EQ(menuItems.GetMenuItemFromName("M4")->FolderPath(), "C:\\Documents and Settings\\Ann\\Start Menu");
+    EXPECT_EQ(menuItems.GetMenuItemFromName("M4")->FolderPath(),
+              "C:\\Documents and Settings\\Ann\\Start Menu");
     EXPECT_EQ(menuItems.GetMenuItemFromName("M5")->ItemType(), MIT_OPENALL);
     for (const char* name : {"M2", "M3", "M4"}) {
         EXPECT_EQ(menuItems.GetMenuItemFromName(name)->ItemType(), MIT_PATH) << name;
@@ -304,8 +311,8 @@ TEST_F(BuiltMenuTest, DrivesGroupIsBuiltAloneWithoutTouchingOtherEntries) {
             EXPECT_EQ(call.menu, drives->ID());
         }
     }
-    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()),
-              (Strings{"Help", "", "Personal", "System Folders", "Drives", "", "Options", "Organize Folders"}));
+    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Help", "", "Personal", "System Folders",
+                                                            "Drives", "", "Options", "Organize Folders"}));
     EXPECT_EQ(TextsOf(host, drives->ID()),
               (Strings{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)", "Compact Disc (D:)"}));
     // The entries after the group moved down one place, and their items know it.
@@ -340,14 +347,15 @@ TEST_F(BuiltMenuTest, HelpAndOptionsComeAndGoWithTheirMenuEntries) {
     EXPECT_FALSE(menuItems.ItemExists(MIT_HF_HELP));
     EXPECT_FALSE(menuItems.ItemExists(MIT_HF_HELP_SEP));
     EXPECT_FALSE(menuItems.ItemExists(MIT_HF_SETTINGS));
-    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Personal", "System Folders", "", "Organize Folders"}));
+    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()),
+              (Strings{"Personal", "System Folders", "", "Organize Folders"}));
     ExpectMenuMatchesTree(host, menuItems);
 
     AddHelpEntries(menuItems);
     AddOptionsEntry(menuItems);
-    EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER), (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER,
-                                                            MIT_PATHS_SYSTEM, MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS,
-                                                            MIT_HF_ORGANIZE}));
+    EXPECT_EQ(NamesOf(menuItems, TOP_LEVEL_OWNER),
+              (Strings{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_GROUP_USER, MIT_PATHS_SYSTEM, MIT_HF_DRIVES_SEP,
+                       MIT_HF_SETTINGS, MIT_HF_ORGANIZE}));
 }
 
 TEST_F(BuiltMenuTest, ClearingCleansUpAfterEntriesRemovedThroughACopy) {
@@ -366,7 +374,8 @@ TEST_F(BuiltMenuTest, ClearingCleansUpAfterEntriesRemovedThroughACopy) {
 
     CopyCollection(scratch, menuItems);
     Build();
-    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Personal", "System Folders", "", "Organize Folders"}));
+    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()),
+              (Strings{"Personal", "System Folders", "", "Organize Folders"}));
     ExpectMenuMatchesTree(host, menuItems);
 }
 
@@ -385,11 +394,23 @@ TEST_F(BuiltMenuTest, AGroupWithoutSubmenuIsLeftOutAndTheRestStillBuilds) {
     EXPECT_EQ(TextsOf(host, host.TopLevelPopup()), (Strings{"Dummy"}));
 }
 
+TEST_F(BuiltMenuTest, WhenTheFirstEntryFailsTheNextTopLevelEntryTakesThePlaceholdersPlace) {
+    RemoveHelpEntries(menuItems, nullptr);
+    host.FailNextCreatePopup(); // the personal group, now the first item
+    Build();
+
+    EXPECT_EQ(TextsOf(host, host.TopLevelPopup()),
+              (Strings{"System Folders", "", "Options", "Organize Folders"}));
+    ExpectMenuMatchesTree(host, menuItems, /*skipUnplaced=*/true);
+}
+
 TEST(CopyCollectionTest, CopiesItemsInOrderAndTheCountersIndependently) {
     clsMenuCollection source;
     source.AddNewMenuItem({.Caption = "Group", .OwnerName = TOP_LEVEL_OWNER, .Name = "G", .SubMenu = true});
     source.AddNewMenuItem({.Caption = "Docs", .OwnerName = "G", .FolderPath = "C:\\Docs"});
-    source.AddNewMenuItem({.Caption = "SYSTEM (C:)", .OwnerName = MIT_PATHS_DRIVES, .ItemType = MIT_DRIVE,
+    source.AddNewMenuItem({.Caption = "SYSTEM (C:)",
+                           .OwnerName = MIT_PATHS_DRIVES,
+                           .ItemType = MIT_DRIVE,
                            .KeepCaptionCharacters = true});
     source.SetIDCounter(77);
     source.SetFileMenuHandle(4096);

@@ -1,11 +1,11 @@
 #include "organized/modShortcuts.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "settings/clsRegHandler.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {

@@ -1,13 +1,14 @@
 #include "organized/modUninstall.h"
 
+#include <functional>
+#include <gtest/gtest.h>
+
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "organized/modShortcuts.h"
+#include "settings/RegistryNames.h"
 #include "settings/clsRegHandler.h"
-
-#include <functional>
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -28,7 +29,7 @@ public:
     bool WindowExists(int64_t handle) override { return handle == existingWindow; }
     void PostHandOverMessage(int64_t handle) override {
         posted.push_back(handle);
-        transferWhenPosted = registry_.String(kUser, kKarvelloKey, "TRANSFER");
+        transferWhenPosted = registry_.String(kUser, REG_KEY_PROGRAM, "TRANSFER");
     }
     bool StartCommand(std::string_view commandLine) override {
         started.emplace_back(commandLine);
@@ -48,12 +49,12 @@ private:
 class UninstallTest : public ::testing::Test {
 protected:
     UninstallTest() {
-        registry.PutString(kUser, kKarvelloSettingsKey, "UninstallString", kCommand);
-        registry.PutString(kUser, kKarvelloKey, "HWND", std::to_string(kWindow));
+        registry.PutString(kUser, REG_KEY_SETTINGS, "UninstallString", kCommand);
+        registry.PutString(kUser, REG_KEY_PROGRAM, "HWND", std::to_string(kWindow));
     }
     void RecordDirectory(const char* valueName, const char* path) {
         disk.AddFile(std::string(path) + "\\A.lnk", "link");
-        registry.PutString(kUser, kKarvelloSettingsKey, valueName, path);
+        registry.PutString(kUser, REG_KEY_SETTINGS, valueName, path);
     }
     void RecordAllDirectories() {
         RecordDirectory("DirDesktop", kDesktopDir);
@@ -81,8 +82,8 @@ TEST_F(UninstallTest, WithoutAnyOfItsPrerequisitesNothingHappensAtAll) {
     const auto before = disk.AllPaths();
     const std::vector<std::function<void()>> breakages = {
         [&] { host.hasWindowsDirectory = false; },
-        [&] { registry.DeleteValue(kUser, kKarvelloSettingsKey, "UninstallString"); },
-        [&] { registry.DeleteValue(kUser, kKarvelloKey, "HWND"); }, // Karvello never ran
+        [&] { registry.DeleteValue(kUser, REG_KEY_SETTINGS, "UninstallString"); },
+        [&] { registry.DeleteValue(kUser, REG_KEY_PROGRAM, "HWND"); }, // Karvello never ran
     };
     for (size_t i = 0; i < breakages.size(); ++i) {
         breakages[i]();
@@ -96,8 +97,8 @@ TEST_F(UninstallTest, WithoutAnyOfItsPrerequisitesNothingHappensAtAll) {
         EXPECT_EQ(registry.ChangeCount(), changes) << i;
         EXPECT_EQ(disk.AllPaths(), before) << i;
         host.hasWindowsDirectory = true;
-        registry.PutString(kUser, kKarvelloSettingsKey, "UninstallString", kCommand);
-        registry.PutString(kUser, kKarvelloKey, "HWND", std::to_string(kWindow));
+        registry.PutString(kUser, REG_KEY_SETTINGS, "UninstallString", kCommand);
+        registry.PutString(kUser, REG_KEY_PROGRAM, "HWND", std::to_string(kWindow));
     }
 }
 
@@ -151,7 +152,7 @@ TEST_F(UninstallTest, RefusingToCloseKarvelloLeavesEverythingInPlace) {
 TEST_F(UninstallTest, WithKarvelloNotRunningOnlyTheDirectoriesAreAskedAbout) {
     RecordAllDirectories();
     for (const char* handle : {"65552", "not a number", ""}) {
-        registry.PutString(kUser, kKarvelloKey, "HWND", handle);
+        registry.PutString(kUser, REG_KEY_PROGRAM, "HWND", handle);
         messages.Answer(MessageAnswer::No);
 
         Run();
@@ -162,11 +163,11 @@ TEST_F(UninstallTest, WithKarvelloNotRunningOnlyTheDirectoriesAreAskedAbout) {
     EXPECT_TRUE(disk.Exists(kFavoritesDir));
     EXPECT_TRUE(host.posted.empty());
     EXPECT_EQ(host.started.size(), 3u);
-    EXPECT_FALSE(registry.ValueExists(kUser, kKarvelloKey, "TRANSFER"));
+    EXPECT_FALSE(registry.ValueExists(kUser, REG_KEY_PROGRAM, "TRANSFER"));
 }
 
 TEST_F(UninstallTest, WithoutAnyDirectoryNoQuestionIsAsked) {
-    registry.PutString(kUser, kKarvelloSettingsKey, "DirDesktop", kDesktopDir); // recorded, since removed
+    registry.PutString(kUser, REG_KEY_SETTINGS, "DirDesktop", kDesktopDir); // recorded, since removed
 
     Run();
 
@@ -177,9 +178,9 @@ TEST_F(UninstallTest, WithoutAnyDirectoryNoQuestionIsAsked) {
 TEST_F(UninstallTest, OnlyFoldersNamedOrganizedFoldersAreEverDeleted) {
     disk.AddFile("C:\\Users\\ann\\Documents\\thesis.doc", "years of work");
     disk.AddFile("C:\\Work\\Organized Folders\\keep.txt", "x"); // reached only through a relative path
-    registry.PutString(kUser, kKarvelloSettingsKey, "DirDesktop", "C:\\Users\\ann\\Documents");
-    registry.PutString(kUser, kKarvelloSettingsKey, "DirSendTo", "Organized Folders");
-    registry.PutString(kUser, kKarvelloSettingsKey, "DirFavorites", "C:\\Users\\ann\\Documents\\");
+    registry.PutString(kUser, REG_KEY_SETTINGS, "DirDesktop", "C:\\Users\\ann\\Documents");
+    registry.PutString(kUser, REG_KEY_SETTINGS, "DirSendTo", "Organized Folders");
+    registry.PutString(kUser, REG_KEY_SETTINGS, "DirFavorites", "C:\\Users\\ann\\Documents\\");
 
     messages.Answer(MessageAnswer::Yes);
     Run();
