@@ -2,7 +2,8 @@
 # Runs every test of the project on a Debian machine, installing what is missing first:
 #   1. native Debug build with AddressSanitizer and UndefinedBehaviorSanitizer, and the unit tests
 #   2. native clang build of the libFuzzer targets, each fuzzed for its share of FUZZ_SECONDS (default 60)
-#   3. Windows x86_64 build (MinGW-w64), win_tests.exe under Wine, then the end-to-end tests
+#   3. Windows x86_64 build (MinGW-w64), win_tests.exe under Wine, the shell links read by lnkinfo, then the
+#      end-to-end tests
 #   4. Windows i686 build (compiled only: running 32-bit programs needs Wine's i386 multiarch)
 # Each suite counts once; the last line reads "N passed, N failed" and the exit code is 1 on any failure.
 # Build logs go to build-logs/; the build trees (build-native, build-fuzz, build-win, build-win32) are
@@ -144,6 +145,8 @@ if build_step windows-x86_64-build configure_and_build "$root/build-win" -DCMAKE
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"; then
     if [ -f "$root/build-win/win_tests.exe" ]; then
         test_step win "$root/tests/win/wine-run.sh" "$root/build-win/win_tests.exe" --gtest_brief=1
+        # The Organized Folders links once more, read by lnkinfo instead of the shell that wrote them.
+        test_step shell-links "$root/tests/win/check-organized-links.sh" "$root/build-win"
     else
         record skip win "(no tests/win sources)"
     fi

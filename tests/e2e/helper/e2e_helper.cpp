@@ -341,6 +341,71 @@ int MessageBoxCommand(const CommandLine& command) {
                          command.Option(L"title").value_or(L"").c_str(), found->second | MB_ICONQUESTION);
 }
 
+// A stand-in for the resident Karvello in the uninstaller's tests: a hidden window of the class
+// "KarvelloStandIn" that takes the hand-over message "!KARVELLO!REGMSG!". When it arrives, the window writes
+// one line to the record file (the message's parameters and the "TRANSFER" value as it stood at that moment,
+// as Karvello would read it) and the stand-in ends, as Karvello ends on "/EXIT". WM_CLOSE ends it too.
+struct StandIn {
+    UINT handOverMessage = 0;
+    std::wstring record;
+};
+
+std::wstring TransferValue() {
+    wchar_t value[1024] = {};
+    DWORD size = sizeof(value);
+    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Tessary\\Karvello", L"TRANSFER", RRF_RT_REG_SZ, nullptr,
+                       value, &size) != ERROR_SUCCESS) {
+        return L"<missing>";
+    }
+    return value;
+}
+
+LRESULT CALLBACK StandInProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    const auto* standIn = reinterpret_cast<const StandIn*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (standIn != nullptr && message == standIn->handOverMessage && message != 0) {
+        const std::string line = Narrow(L"received wParam=" + std::to_wstring(wParam) + L" lParam=" +
+                                        std::to_wstring(lParam) + L" TRANSFER=" + TransferValue()) +
+                                 "\n";
+        unique_file_handle file(::CreateFileW(standIn->record.c_str(), FILE_APPEND_DATA, 0, nullptr,
+                                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        ::WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        ::DestroyWindow(window);
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+int StandInCommand(const CommandLine& command) {
+    const std::optional<std::wstring> record = command.Option(L"record");
+    if (!record) {
+        return 2;
+    }
+    StandIn standIn{::RegisterWindowMessageW(L"!KARVELLO!REGMSG!"), *record};
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = StandInProcedure;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"KarvelloStandIn";
+    if (::RegisterClassW(&windowClass) == 0 ||
+        ::CreateWindowExW(0, L"KarvelloStandIn", L"Karvello stand-in", WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
+                          nullptr, windowClass.hInstance, &standIn) == nullptr) {
+        return 1;
+    }
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
+
 void Usage() {
     PrintError(
         L"commands:\n"
@@ -353,7 +418,8 @@ void Usage() {
         L"  wait-gone HWND [--timeout MS]\n"
         L"  click-button --title TEXT --button CAPTION [--timeout MS]\n"
         L"  dialog-text --title TEXT [--timeout MS]          the dialog's static texts\n"
-        L"  resources PROGRAM.exe                            version strings, icon count, manifest");
+        L"  resources PROGRAM.exe                            version strings, icon count, manifest\n"
+        L"  standin --record FILE                            a window playing the running Karvello");
 }
 
 int Run(const Arguments& arguments) {
@@ -388,6 +454,8 @@ int Run(const Arguments& arguments) {
         return MessageBoxCommand(command);
     if (name == L"resources")
         return ResourcesCommand(command);
+    if (name == L"standin")
+        return StandInCommand(command);
     Usage();
     return 2;
 }
