@@ -30,5 +30,14 @@ menu=$(wait_window --class '#32768' --visible)
 xdotool key Escape
 wait_window_gone "$menu" 5
 
+# A typed letter chooses an entry as in any native menu: "h", the initial of Help alone, carries it out,
+# and with no help file beside the program that says so.
+click_tray_icon 1
+menu=$(wait_window --class '#32768' --visible)
+xdotool key h
+expect_eq "$(messagebox_text Karvello)" "Karvello help file is missing. Unable to display help." "help message"
+screenshot help_missing
+answer_messagebox Karvello OK
+
 post_message "$hwnd" WM_CLOSE
 wait_exit 10 0
