@@ -259,10 +259,15 @@ window_menu() { # HWND
 
 # --- Notification area and started programs ---------------------------------------------------------------
 
-# Clicks the first icon of the notification area, Wine's own tray window at the top left of the display;
-# BUTTON 1 is the left, 3 the right mouse button.
+# Clicks the first icon of the notification area, Wine's own tray window at the top left of the display,
+# whose icons are squares as high as the window (larger at higher DPI); BUTTON 1 is the left, 3 the right
+# mouse button.
 click_tray_icon() { # [BUTTON=1]
-    xdotool mousemove 12 32 click "${1:-1}"
+    local tray X Y HEIGHT
+    tray=$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null | head -n 1)
+    [ -n "$tray" ] || e2e_fail "no notification area"
+    eval "$(xdotool getwindowgeometry --shell "$tray" | grep -E '^(X|Y|HEIGHT)=')"
+    xdotool mousemove $((X + HEIGHT / 2)) $((Y + HEIGHT / 2)) click "${1:-1}"
 }
 
 # True while Wine shows its tray window, which it does only while some program has an icon there.
