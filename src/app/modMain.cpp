@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::string_view kInvalidChars = "\\/:*?\"<>|";
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 // The root of a drive specification ("D", "D:", "D:\", "\\server\share", "\\server\share\"); nullopt for any
 // other text, which the drive test then does not apply to.
@@ -42,7 +44,9 @@ bool PathExists(IFileSystem& fileSystem, ISystemInfo& system, std::string_view p
     return type > 1;
 }
 
-bool FileExists(IFileSystem& fileSystem, std::string_view path) { return fileSystem.FileExists(path); }
+bool FileExists(IFileSystem& fileSystem, std::string_view path) {
+    return fileSystem.FileExists(path);
+}
 
 bool IsReadOnlyFile(IFileSystem& fileSystem, std::string_view path) {
     const auto attributes = fileSystem.GetAttributes(path);
@@ -86,7 +90,9 @@ void SplitPath(std::string_view path, std::string& name, std::string& folder) {
     folder = GetParentFolder(path);
 }
 
-bool MoveToRecycleBin(IShell& shell, std::string_view path) { return shell.MoveToRecycleBin(path); }
+bool MoveToRecycleBin(IShell& shell, std::string_view path) {
+    return shell.MoveToRecycleBin(path);
+}
 
 WindowsVersionTraits DetectWindowsVersion(const std::optional<WindowsVersion>& version) {
     if (!version)
@@ -102,8 +108,10 @@ ProgramPaths ComputeProgramPaths(std::string_view windowsDirectory, std::string_
     ProgramPaths paths;
     paths.ExplorerPath = std::string(windowsDirectory) + "\\EXPLORER.EXE";
     const size_t slash = executablePath.rfind('\\');
-    std::string_view folder = slash == std::string_view::npos ? std::string_view() : executablePath.substr(0, slash);
-    std::string_view fileName = slash == std::string_view::npos ? executablePath : executablePath.substr(slash + 1);
+    std::string_view folder =
+        slash == std::string_view::npos ? std::string_view() : executablePath.substr(0, slash);
+    std::string_view fileName =
+        slash == std::string_view::npos ? executablePath : executablePath.substr(slash + 1);
     // A program in a drive's root still gets a folder without the trailing backslash, so that every path
     // built as folder + "\" + name is well formed.
     while (folder.ends_with('\\'))

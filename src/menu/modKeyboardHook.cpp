@@ -8,7 +8,7 @@
 namespace krv {
 namespace {
 
-constexpr int HOOK_ACTION = 0;           // HC_ACTION
+constexpr int HOOK_ACTION = 0;             // HC_ACTION
 constexpr uint32_t MESSAGE_KEY_DOWN = 256; // WM_KEYDOWN
 
 } // namespace

@@ -24,10 +24,12 @@ void RemoveItemNamed(clsMenuCollection& collection, std::string_view name) {
 
 // Asks whether a shortcut whose folder is missing goes; on Yes it leaves the tree, the menu, the shortcut
 // table and the configuration file at once, so that it does not come back at the next start.
-void OfferToDeleteMissingShortcut(ProgramContext& context, const std::string& name, const std::string& folderPath) {
+void OfferToDeleteMissingShortcut(ProgramContext& context, const std::string& name,
+                                  const std::string& folderPath) {
     const MessageAnswer answer = context.messageBox.Show(
-        "The path '" + folderPath + "' does not exist or is not a directory. Do you want to delete the shortcut "
-        "from the list?",
+        "The path '" + folderPath +
+            "' does not exist or is not a directory. Do you want to delete the shortcut "
+            "from the list?",
         PROGRAM_TITLE, MessageButtons::YesNoCancel, MessageIcon::Exclamation);
     if (answer != MessageAnswer::Yes)
         return;
@@ -65,13 +67,14 @@ void ExecuteMenuItem(ProgramContext& context, clsMenuItem& item) {
 }
 
 bool OpenMenuItem(ProgramContext& context, clsMenuItem& item) {
-    if (item.ItemType() != MIT_DRIVE && !PathExists(context.fileSystem, context.systemInfo, item.FolderPath())) {
+    if (item.ItemType() != MIT_DRIVE &&
+        !PathExists(context.fileSystem, context.systemInfo, item.FolderPath())) {
         if (context.state.General(GC1_ASK_DELETING_MISSING_FOLDERS)) {
             // The item may be deleted and freed by the question's answer, so it is not touched afterwards.
             OfferToDeleteMissingShortcut(context, item.Name(), item.FolderPath());
         } else {
-            context.messageBox.Show("Cannot open shortcut " + item.Caption() + ". The path '" + item.FolderPath() +
-                                        "' does not exist or is not a directory.",
+            context.messageBox.Show("Cannot open shortcut " + item.Caption() + ". The path '" +
+                                        item.FolderPath() + "' does not exist or is not a directory.",
                                     PROGRAM_TITLE, MessageButtons::Ok, MessageIcon::Exclamation);
         }
         return false;

@@ -17,14 +17,17 @@ bool OpensFolders(const clsMenuItem& item) {
 }
 
 // Only icon numbers that name a slot of the table are drawn; a configuration file can hold any number.
-bool HasDrawableIcon(const clsMenuItem& item) { return item.IconID() > 0 && item.IconID() < ICON_COUNT; }
+bool HasDrawableIcon(const clsMenuItem& item) {
+    return item.IconID() > 0 && item.IconID() < ICON_COUNT;
+}
 
 // The character (UTF-8) that starts text at byte position, or empty at the end.
 std::string CharacterAt(std::string_view text, size_t position) {
     if (position >= text.size())
         return {};
     size_t length = 1;
-    while (position + length < text.size() && (static_cast<unsigned char>(text[position + length]) & 0xC0) == 0x80)
+    while (position + length < text.size() &&
+           (static_cast<unsigned char>(text[position + length]) & 0xC0) == 0x80)
         ++length;
     return std::string(text.substr(position, length));
 }
@@ -99,8 +102,8 @@ std::optional<MenuDrawPlan> PlanMenuItemDrawing(const clsMenuItem& item, const M
             plan.fills.push_back({request.rect, PlanColor::Menu});
         } else {
             const bool captioned = !item.CaptionMenu().empty();
-            for (const auto& [offset, color] : {std::pair{s(4), PlanColor::ButtonShadow},
-                                                std::pair{s(5), PlanColor::ButtonHighlight}}) {
+            for (const auto& [offset, color] :
+                 {std::pair{s(4), PlanColor::ButtonShadow}, std::pair{s(5), PlanColor::ButtonHighlight}}) {
                 const int top = T + offset;
                 const int bottom = top + s(1);
                 if (captioned) {
@@ -123,7 +126,8 @@ std::optional<MenuDrawPlan> PlanMenuItemDrawing(const clsMenuItem& item, const M
     return plan;
 }
 
-MenuCharChoice ChooseMenuCharEntry(const std::vector<MenuCharEntry>& entries, std::string_view typed, int current) {
+MenuCharChoice ChooseMenuCharEntry(const std::vector<MenuCharEntry>& entries, std::string_view typed,
+                                   int current) {
     const std::string wanted = Utf8ToUpper(typed);
     if (wanted.empty())
         return {};

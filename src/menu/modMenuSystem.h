@@ -87,8 +87,8 @@ struct MenuDrawRequest {
 };
 
 struct MenuDrawSettings {
-    bool showIcons = false;               // "AC4"
-    bool alternateColor = false;          // "AC6"
+    bool showIcons = false;                // "AC4"
+    bool alternateColor = false;           // "AC6"
     bool highlightDiffersFromMenu = false; // the button-highlight colour is not the menu colour
     int dpi = BASE_DPI;
 };
@@ -117,7 +117,8 @@ struct MenuCharEntry {
 // Chooses the entry for a typed character (UTF-8): the entries whose mnemonic ("&" + character) it is,
 // else the entries whose caption starts with it, compared without regard to case. One such entry is
 // carried out; several are stepped through, starting after the highlighted one (current, -1 for none).
-MenuCharChoice ChooseMenuCharEntry(const std::vector<MenuCharEntry>& entries, std::string_view typed, int current);
+MenuCharChoice ChooseMenuCharEntry(const std::vector<MenuCharEntry>& entries, std::string_view typed,
+                                   int current);
 
 // Runs the item whose command identifier Windows reported; false when no item of the tree has it (a
 // command of one of the window's own menus).

@@ -8,7 +8,9 @@ namespace {
 // The window that hears of shortcut key strokes while the hook is installed.
 HWND g_shortcutTarget = nullptr;
 
-bool KeyIsDown(int virtualKey) { return (::GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+bool KeyIsDown(int virtualKey) {
+    return (::GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+}
 
 } // namespace
 

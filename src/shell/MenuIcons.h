@@ -1,9 +1,9 @@
 #pragma once
 // The table of menu icons of the owner-drawn popup menu.
 
-#include <array>
-
 #include <windows.h>
+
+#include <array>
 
 #include "model/MenuVocabulary.h"
 #include "platform/win32/Handles.h"

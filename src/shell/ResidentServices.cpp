@@ -8,7 +8,8 @@ ResidentServices::ResidentServices(const std::string& applicationPath)
                 AddRootEntries(tree, generateSystemFolders, System(), MenuOptions());
                 state.KeyboardItems.BuildShortcutList(tree);
             }),
-      shortcuts(OrganizedFoldersServices{fileSystem, shellLinks, shellFolders, messageBox, regHandler, codePage}) {}
+      shortcuts(
+          OrganizedFoldersServices{fileSystem, shellLinks, shellFolders, messageBox, regHandler, codePage}) {}
 
 MenuSetupOptions ResidentServices::MenuOptions() const {
     return {.ShowSystemFolders = state.Appearance(AC0_SHOW_SYSTEM_FOLDERS),

@@ -2,16 +2,16 @@
 
 #include <vector>
 
+#include "ResourceIds.h"
 #include "app/ResidentMenu.h"
 #include "app/modMain.h"
 #include "menu/modKeyboardHook.h"
 #include "menu/modMenuAction.h"
 #include "menu/modMenuSetup.h"
 #include "menu/modMenuSystem.h"
-#include "ResourceIds.h"
 #include "platform/Text.h"
-#include "settings/RegistryNames.h"
 #include "platform/win32/Win32MenuPainter.h"
+#include "settings/RegistryNames.h"
 #include "shell/ResidentServices.h"
 #include "shell/modSystemTray.h"
 
@@ -68,11 +68,10 @@ bool frmMain::CreateMainWindow() {
 void frmMain::LoadStartup() {
     ProgramState& state = services_.state;
     StoreWindowHandle();
-    LoadStartupConfiguration(services_.files, services_.fileSystem, *this, state.MenuItems, state.ApplicationPath,
-                             [this, &state] {
-                                 CreateDefaultConfiguration(*this, state.MenuItems, services_.System(),
-                                                            services_.MenuOptions());
-                             });
+    LoadStartupConfiguration(
+        services_.files, services_.fileSystem, *this, state.MenuItems, state.ApplicationPath, [this, &state] {
+            CreateDefaultConfiguration(*this, state.MenuItems, services_.System(), services_.MenuOptions());
+        });
     services_.shortcuts.RestoreMissingOrganizedFolders(state.MenuItems, services_.OrganizedOptions());
     menuIcons_.LoadMenuIcons(instance_, ScaleForDpi(16, MenuDpi()));
     BuildPopupMenu(*this, menus_, state.MenuItems, "");
@@ -92,8 +91,8 @@ void frmMain::StoreWindowHandle() {
 void frmMain::AddIcon() {
     if (!trayIcon_) {
         const int size = ::GetSystemMetricsForDpi(SM_CXSMICON, MenuDpi());
-        trayIcon_.reset(static_cast<HICON>(
-            ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_KARVELLO), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+        trayIcon_.reset(static_cast<HICON>(::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_KARVELLO), IMAGE_ICON,
+                                                        size, size, LR_DEFAULTCOLOR)));
     }
     AddTrayIcon(Handle(), trayIcon_.get());
 }
@@ -204,8 +203,8 @@ void frmMain::ShowFolderMenu() {
     ::GetCursorPos(&cursor);
     // The chosen command comes back here rather than as a posted WM_COMMAND, so that it has run when the menu
     // call returns, as the null message below expects.
-    const UINT command = static_cast<UINT>(::TrackPopupMenuEx(Win32MenuHost::ToMenu(menus_.TopLevelPopup()),
-                                                              TPM_RETURNCMD, cursor.x, cursor.y, Handle(), nullptr));
+    const UINT command = static_cast<UINT>(::TrackPopupMenuEx(
+        Win32MenuHost::ToMenu(menus_.TopLevelPopup()), TPM_RETURNCMD, cursor.x, cursor.y, Handle(), nullptr));
     if (command != 0)
         ExecuteMenuCommand(context_, static_cast<int32_t>(command));
     // The null message lets the menu of a background window close properly.
@@ -252,8 +251,8 @@ void frmMain::OnMeasureItem(MEASUREITEMSTRUCT& record) {
 void frmMain::OnDrawItem(const DRAWITEMSTRUCT& record) {
     const ProgramState& state = services_.state;
     bool notFound = false;
-    const clsMenuItem* item = services_.state.MenuItems.GetMenuItemFromID(static_cast<int32_t>(record.itemID),
-                                                                          notFound);
+    const clsMenuItem* item =
+        services_.state.MenuItems.GetMenuItemFromID(static_cast<int32_t>(record.itemID), notFound);
     if (item == nullptr)
         return;
     const int dpi = MenuDpi();
@@ -313,7 +312,9 @@ void frmMain::ShutdownApplication() {
 // --- IResidentHost. The Organize window, the item dialog and the Options dialog are not part of this
 // program yet: there is nothing to load or bring to the front.
 
-bool frmMain::LoadOrganizeWindow() { return false; }
+bool frmMain::LoadOrganizeWindow() {
+    return false;
+}
 
 void frmMain::BringOrganizeWindowToFront() {}
 
@@ -338,9 +339,13 @@ bool frmMain::SaveConfiguration() {
 
 // --- IMenuWindow
 
-void frmMain::ShowBusyPointer() { ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT)); }
+void frmMain::ShowBusyPointer() {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+}
 
-void frmMain::ShowNormalPointer() { ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW)); }
+void frmMain::ShowNormalPointer() {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+}
 
 void frmMain::InstallMenuHandler() {
     highlightDiffersFromMenu_ = ::GetSysColor(COLOR_BTNHIGHLIGHT) != ::GetSysColor(COLOR_MENU);

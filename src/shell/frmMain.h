@@ -3,9 +3,9 @@
 // hosts the owner-drawn popup menu, receives the hand-over from other processes and owns the program's
 // lifetime: unloading it ends the program.
 
-#include <string>
-
 #include <windows.h>
+
+#include <string>
 
 #include "app/Program.h"
 #include "platform/MenuHost.h"

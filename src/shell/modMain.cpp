@@ -4,9 +4,8 @@
 #include <ctime>
 #include <memory>
 #include <optional>
-#include <string>
-
 #include <sddl.h>
+#include <string>
 
 #include "app/modMain.h"
 #include "groups/modSetupSystemFolders.h"
@@ -135,7 +134,8 @@ int Main(HINSTANCE instance) {
     }
 
     const std::string executablePath = ExecutablePath();
-    auto services = std::make_unique<ResidentServices>(ComputeProgramPaths("", executablePath).ApplicationPath);
+    auto services =
+        std::make_unique<ResidentServices>(ComputeProgramPaths("", executablePath).ApplicationPath);
     InitializeState(*services, registeredMessage, executablePath);
     frmMain mainWindow(instance, *services, arguments);
     if (!mainWindow.Load())

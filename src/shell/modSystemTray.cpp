@@ -1,9 +1,8 @@
 #include "shell/modSystemTray.h"
 
-#include <shellapi.h>
-
 #include <cwchar>
 #include <iterator>
+#include <shellapi.h>
 
 namespace krv {
 namespace {
@@ -26,8 +25,8 @@ NOTIFYICONDATAW BuildNotifyIconData(HWND window, UINT flags, UINT callbackMessag
 } // namespace
 
 bool AddTrayIcon(HWND window, HICON icon) {
-    NOTIFYICONDATAW data =
-        BuildNotifyIconData(window, NIF_MESSAGE | NIF_ICON | NIF_TIP, TRAY_CALLBACK_MESSAGE, icon, L"Karvello");
+    NOTIFYICONDATAW data = BuildNotifyIconData(window, NIF_MESSAGE | NIF_ICON | NIF_TIP,
+                                               TRAY_CALLBACK_MESSAGE, icon, L"Karvello");
     return ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }
 

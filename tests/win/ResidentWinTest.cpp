@@ -1,7 +1,6 @@
 // The resident program's Windows implementations against the real API: the menu painter on a bitmap, and
 // the shell's execute operation and the help viewer.
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "menu/modMenuSystem.h"
@@ -54,7 +53,8 @@ TEST(MenuPainter, AHighlightedFolderEntryIsARedBarWithWhiteText) {
     clsMenuItem item;
     item.SetCaption("Documents");
     const MenuDrawRequest request{.controlType = 1, .itemState = 1, .rect = {0, 0, 200, 19}};
-    const MenuDrawSettings settings{.showIcons = true, .alternateColor = true, .highlightDiffersFromMenu = true};
+    const MenuDrawSettings settings{
+        .showIcons = true, .alternateColor = true, .highlightDiffersFromMenu = true};
     const auto plan = PlanMenuItemDrawing(item, request, settings);
     ASSERT_TRUE(plan);
 

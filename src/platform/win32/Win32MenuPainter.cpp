@@ -8,7 +8,9 @@
 namespace krv {
 namespace {
 
-RECT ToRect(const PlanRect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
+RECT ToRect(const PlanRect& rect) {
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
 
 } // namespace
 

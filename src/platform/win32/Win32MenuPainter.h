@@ -12,12 +12,14 @@ COLORREF PlanColorValue(PlanColor color);
 
 // Paints one entry as the plan says, with font for its texts; iconOfSlot gives the icon of a slot of the
 // menu's icon table (nullptr draws none).
-template <typename IconOfSlot> void PaintMenuItem(HDC dc, const MenuDrawPlan& plan, HFONT font, IconOfSlot iconOfSlot);
+template <typename IconOfSlot>
+void PaintMenuItem(HDC dc, const MenuDrawPlan& plan, HFONT font, IconOfSlot iconOfSlot);
 
 // The fills and texts of a plan; the icon is left to the caller, which owns the icon table.
 void PaintMenuItemWithoutIcon(HDC dc, const MenuDrawPlan& plan, HFONT font);
 
-template <typename IconOfSlot> void PaintMenuItem(HDC dc, const MenuDrawPlan& plan, HFONT font, IconOfSlot iconOfSlot) {
+template <typename IconOfSlot>
+void PaintMenuItem(HDC dc, const MenuDrawPlan& plan, HFONT font, IconOfSlot iconOfSlot) {
     PaintMenuItemWithoutIcon(dc, plan, font);
     if (!plan.icon)
         return;

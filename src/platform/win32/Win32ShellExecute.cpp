@@ -1,10 +1,9 @@
 #include "platform/win32/Win32ShellExecute.h"
 
-#include <string>
-
 #include <windows.h>
 
 #include <shellapi.h>
+#include <string>
 
 #include "platform/Text.h"
 
@@ -15,9 +14,9 @@ int64_t Win32ShellExecute::Execute(std::string_view verb, std::string_view file,
     const std::wstring wideVerb = Widen(verb);
     const std::wstring wideFile = Widen(file);
     const std::wstring wideParameters = Widen(parameters);
-    HINSTANCE result = ::ShellExecuteW(nullptr, wideVerb.c_str(), wideFile.c_str(),
-                                       wideParameters.empty() ? nullptr : wideParameters.c_str(), nullptr,
-                                       showCommand);
+    HINSTANCE result =
+        ::ShellExecuteW(nullptr, wideVerb.c_str(), wideFile.c_str(),
+                        wideParameters.empty() ? nullptr : wideParameters.c_str(), nullptr, showCommand);
     return static_cast<int64_t>(reinterpret_cast<intptr_t>(result));
 }
 
@@ -38,8 +37,8 @@ bool Win32ShellExecute::OpenHtmlHelp(std::string_view helpFile, int command) {
         helpLibrary_.reset(::LoadLibraryW(L"hhctrl.ocx"));
     if (!helpLibrary_)
         return false;
-    const auto htmlHelp =
-        reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(::GetProcAddress(helpLibrary_.get(), "HtmlHelpW")));
+    const auto htmlHelp = reinterpret_cast<HtmlHelpFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(helpLibrary_.get(), "HtmlHelpW")));
     if (htmlHelp == nullptr)
         return false;
     return htmlHelp(nullptr, Widen(helpFile).c_str(), static_cast<UINT>(command), 0) != nullptr;

@@ -33,12 +33,14 @@ void WriteMenu(std::FILE* file, HMENU menu, int level) {
         info.cch = static_cast<UINT>(std::size(text) - 1);
         if (!::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info))
             continue;
-        const wchar_t* kind = (info.fType & MFT_SEPARATOR) ? L"separator" : info.hSubMenu ? L"popup" : L"item";
+        const wchar_t* kind = (info.fType & MFT_SEPARATOR) ? L"separator"
+                              : info.hSubMenu              ? L"popup"
+                                                           : L"item";
         const std::wstring line = std::wstring(static_cast<size_t>(level) * 2, L' ') + kind + L"\t" +
                                   ((info.fType & MFT_OWNERDRAW) ? L"1" : L"0") + L"\t" + text + L"\n";
         char utf8[4096] = {};
-        const int length = ::WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), utf8,
-                                                 sizeof(utf8), nullptr, nullptr);
+        const int length = ::WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()),
+                                                 utf8, sizeof(utf8), nullptr, nullptr);
         std::fwrite(utf8, 1, static_cast<size_t>(length), file);
         if (info.hSubMenu != nullptr)
             WriteMenu(file, info.hSubMenu, level + 1);

@@ -1,7 +1,6 @@
 #include "app/ResidentMenu.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -38,24 +37,25 @@ protected:
     void CreateDefault() {
         ++defaultsCreated;
         menuItems.Clear();
-        menuItems.AddNewMenuItem({.Caption = "Personal", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_GROUP_USER,
-                                  .SubMenu = true});
+        menuItems.AddNewMenuItem(
+            {.Caption = "Personal", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_GROUP_USER, .SubMenu = true});
     }
     void Load() {
-        LoadStartupConfiguration(files, fake.files, window, menuItems, "C:\\Karvello", [this] { CreateDefault(); });
+        LoadStartupConfiguration(files, fake.files, window, menuItems, "C:\\Karvello",
+                                 [this] { CreateDefault(); });
     }
     // A configuration file with the personal group and one shortcut.
     std::string SavedTree() {
         clsMenuCollection tree;
-        tree.AddNewMenuItem({.Caption = "Personal", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_GROUP_USER,
-                             .SubMenu = true});
+        tree.AddNewMenuItem(
+            {.Caption = "Personal", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_GROUP_USER, .SubMenu = true});
         tree.AddNewMenuItem({.Caption = "Data", .OwnerName = MIT_GROUP_USER, .FolderPath = "C:\\Data"});
         return files.ConfigurationBytes(tree);
     }
     std::string StoredConfigFileName() {
         std::string value;
-        regHandler.GetKeyValue(RegistryRoot::CurrentUser, "Software\\Tessary\\Karvello\\Settings", "ConfigFile",
-                               value);
+        regHandler.GetKeyValue(RegistryRoot::CurrentUser, "Software\\Tessary\\Karvello\\Settings",
+                               "ConfigFile", value);
         return value;
     }
 
@@ -120,7 +120,8 @@ protected:
         state.options.AppearanceOptions[AC0_SHOW_SYSTEM_FOLDERS] = false;
         fake.system.AddDrive({.Letter = 'A', .Type = DRIVE_TYPE_REMOVABLE, .HasMedium = false});
         fake.AddDiskWithFolders('C', "SYSTEM", 2);
-        CreateDefaultConfiguration(window, state.MenuItems, fake.Services(), MenuSetupOptions{.ShowSystemFolders = false});
+        CreateDefaultConfiguration(window, state.MenuItems, fake.Services(),
+                                   MenuSetupOptions{.ShowSystemFolders = false});
         BuildPopupMenu(window, host, state.MenuItems, "");
         window.calls.clear();
     }
@@ -135,10 +136,10 @@ protected:
 
 TEST_F(ResidentMenuTest, RebuildingWithoutAnItemLeavesNoEntryOfItBehind) {
     ASSERT_EQ(TextsOf(host, SubmenuOf(MIT_GROUP_USER)), (Strings{"C_Folder01", "C_Folder02"}));
-    const std::string removed = state.MenuItems.CaptionExists2("C_Folder01", MIT_GROUP_USER, false, "")->Name();
+    const std::string removed =
+        state.MenuItems.CaptionExists2("C_Folder01", MIT_GROUP_USER, false, "")->Name();
 
-    RebuildPopupMenu(window, host, state.MenuItems,
-                     [&](clsMenuCollection& items) { items.Remove(removed); });
+    RebuildPopupMenu(window, host, state.MenuItems, [&](clsMenuCollection& items) { items.Remove(removed); });
     EXPECT_FALSE(state.MenuItems.ItemExists(removed));
     EXPECT_EQ(TextsOf(host, Top()), (Strings{"Help", "", "Personal", "", "Options", "Organize Folders"}));
     EXPECT_EQ(TextsOf(host, SubmenuOf(MIT_GROUP_USER)), (Strings{"C_Folder02"}));
@@ -150,8 +151,10 @@ TEST_F(ResidentMenuTest, RebuildingWithoutAnItemLeavesNoEntryOfItBehind) {
 TEST_F(ResidentMenuTest, TheDrivesGroupIsBuiltAtTheFirstShowingAndAgainOnlyWhenDrivesChange) {
     RefreshDrivesGroup(state, fake.system, window, host);
     EXPECT_FALSE(state.DrivesNeedBuild);
-    EXPECT_EQ(TextsOf(host, Top()), (Strings{"Help", "", "Personal", "Drives", "", "Options", "Organize Folders"}));
-    EXPECT_EQ(TextsOf(host, SubmenuOf(MIT_PATHS_DRIVES)), (Strings{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)"}));
+    EXPECT_EQ(TextsOf(host, Top()),
+              (Strings{"Help", "", "Personal", "Drives", "", "Options", "Organize Folders"}));
+    EXPECT_EQ(TextsOf(host, SubmenuOf(MIT_PATHS_DRIVES)),
+              (Strings{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)"}));
     EXPECT_TRUE(window.calls.empty()); // the handler stays installed
 
     host.ClearCalls();
@@ -162,7 +165,8 @@ TEST_F(ResidentMenuTest, TheDrivesGroupIsBuiltAtTheFirstShowingAndAgainOnlyWhenD
     RefreshDrivesGroup(state, fake.system, window, host);
     EXPECT_EQ(TextsOf(host, SubmenuOf(MIT_PATHS_DRIVES)),
               (Strings{"3.5-Inch Floppy Disk (A:)", "SYSTEM (C:)", "BACKUP (E:)"}));
-    EXPECT_EQ(TextsOf(host, Top()), (Strings{"Help", "", "Personal", "Drives", "", "Options", "Organize Folders"}));
+    EXPECT_EQ(TextsOf(host, Top()),
+              (Strings{"Help", "", "Personal", "Drives", "", "Options", "Organize Folders"}));
     EXPECT_EQ(state.KnownDrives.size(), 3u);
 }
 

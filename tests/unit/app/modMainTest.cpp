@@ -80,7 +80,8 @@ TEST(DetectWindowsVersion, FamiliesAndTheHighlightedState) {
 }
 
 TEST(ComputeProgramPaths, PathsBesideTheProgram) {
-    const ProgramPaths paths = ComputeProgramPaths("C:\\WINDOWS", "C:\\Program Files\\Karvello\\Karvello.EXE");
+    const ProgramPaths paths =
+        ComputeProgramPaths("C:\\WINDOWS", "C:\\Program Files\\Karvello\\Karvello.EXE");
     EXPECT_EQ(paths.ExplorerPath, "C:\\WINDOWS\\EXPLORER.EXE");
     EXPECT_EQ(paths.ApplicationPath, "C:\\Program Files\\Karvello");
     EXPECT_EQ(paths.QuotedExePath, "\"C:\\Program Files\\Karvello\\Karvello.exe\"");

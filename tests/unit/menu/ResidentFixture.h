@@ -2,7 +2,6 @@
 // A resident program over fakes: its state, the seams, and a host that records what it was asked to do.
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -30,7 +29,8 @@ public:
     }
     void BringItemDialogToFront() override { calls.push_back("BringItemDialogToFront"); }
     void ShowOptionsDialog(clsMenuCollection& collection, bool mainCollection) override {
-        calls.push_back(std::string("ShowOptionsDialog ") + (&collection == &state_.MenuItems ? "main" : "other") +
+        calls.push_back(std::string("ShowOptionsDialog ") +
+                        (&collection == &state_.MenuItems ? "main" : "other") +
                         (mainCollection ? " true" : " false"));
         optionsWindowOpenDuringDialog = state_.OptionsWindowOpen;
         if (exitFromOptions)
@@ -81,8 +81,8 @@ protected:
         return *item;
     }
     clsMenuItem& AddGroup(const std::string& name, const std::string& caption, const std::string& owner) {
-        clsMenuItem* item =
-            state.MenuItems.AddNewMenuItem({.Caption = caption, .OwnerName = owner, .Name = name, .SubMenu = true});
+        clsMenuItem* item = state.MenuItems.AddNewMenuItem(
+            {.Caption = caption, .OwnerName = owner, .Name = name, .SubMenu = true});
         EXPECT_NE(item, nullptr);
         return *item;
     }

@@ -43,8 +43,8 @@ TEST_F(KeyboardHookTest, ALaterItemLosesACodeThatAnEarlierItemHas) {
 TEST_F(KeyboardHookTest, TheTableOutlivesTheTreeItWasBuiltFrom) {
     {
         clsMenuCollection working;
-        working.AddNewMenuItem({.Caption = "Temp", .OwnerName = MIT_GROUP_USER, .FolderPath = "C:\\Data",
-                                .KeyboardCode = 50});
+        working.AddNewMenuItem(
+            {.Caption = "Temp", .OwnerName = MIT_GROUP_USER, .FolderPath = "C:\\Data", .KeyboardCode = 50});
         state.KeyboardItems.BuildShortcutList(working);
     }
     const clsMenuItem* found = nullptr;

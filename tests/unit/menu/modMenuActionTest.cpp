@@ -21,7 +21,8 @@ TEST_F(MenuActionTest, FixedEntriesAreDispatchedByNameAndShortcutsByType) {
 
     ExecuteMenuItem(context, AddItem(MIT_HF_SETTINGS, MIT_HF_SETTINGS, TOP_LEVEL_OWNER));
     ExecuteMenuItem(context, AddItem(MIT_HF_ORGANIZE, MIT_HF_ORGANIZE, TOP_LEVEL_OWNER));
-    EXPECT_EQ(host.calls, (Calls{"ShowOptionsDialog main true", "LoadOrganizeWindow", "BringOrganizeWindowToFront"}));
+    EXPECT_EQ(host.calls,
+              (Calls{"ShowOptionsDialog main true", "LoadOrganizeWindow", "BringOrganizeWindowToFront"}));
 
     AddGroup(MIT_GROUP_USER, "Personal", TOP_LEVEL_OWNER);
     ExecuteMenuItem(context, AddShortcut("Data", "C:\\Data", MIT_GROUP_USER));
@@ -81,7 +82,8 @@ TEST_F(MenuActionTest, MissingFolderIsOnlyReportedWhenTheOptionIsOff) {
     EXPECT_FALSE(OpenMenuItem(context, missing));
     ASSERT_EQ(messageBox.Shown().size(), 1u);
     const ShownMessage& shown = messageBox.Shown()[0];
-    EXPECT_EQ(shown.text, "Cannot open shortcut Old Stuff. The path 'C:\\Old' does not exist or is not a directory.");
+    EXPECT_EQ(shown.text,
+              "Cannot open shortcut Old Stuff. The path 'C:\\Old' does not exist or is not a directory.");
     EXPECT_EQ(shown.title, "Karvello");
     EXPECT_EQ(shown.buttons, MessageButtons::Ok);
     EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
@@ -99,9 +101,9 @@ TEST_F(MenuActionTest, MissingFolderIsDeletedFromTreeMenuShortcutsAndFileOnYes) 
 
     EXPECT_FALSE(OpenMenuItem(context, missing));
     ASSERT_EQ(messageBox.Shown().size(), 1u);
-    EXPECT_EQ(messageBox.Shown()[0].text,
-              "The path 'C:\\Old' does not exist or is not a directory. Do you want to delete the shortcut from the "
-              "list?");
+    EXPECT_EQ(messageBox.Shown()[0].text, "The path 'C:\\Old' does not exist or is not a directory. Do you "
+                                          "want to delete the shortcut from the "
+                                          "list?");
     EXPECT_EQ(messageBox.Shown()[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(messageBox.Shown()[0].icon, MessageIcon::Exclamation);
     EXPECT_FALSE(state.MenuItems.ItemExists(name));
@@ -141,7 +143,8 @@ TEST_F(MenuActionTest, OpenAllOpensTheFolderShortcutsOfItsGroupInTreeOrder) {
 TEST_F(MenuActionTest, OpenAllGoesOnAfterAMissingShortcutWasDeleted) {
     AddShortcut("Alpha", "C:\\Missing", MIT_GROUP_USER);
     AddShortcut("Beta", "C:\\Data", MIT_GROUP_USER);
-    clsMenuItem* openAll = state.MenuItems.AddNewMenuItem({.OwnerName = MIT_GROUP_USER, .ItemType = MIT_OPENALL});
+    clsMenuItem* openAll =
+        state.MenuItems.AddNewMenuItem({.OwnerName = MIT_GROUP_USER, .ItemType = MIT_OPENALL});
     ASSERT_NE(openAll, nullptr);
     const clsMenuItem openAllCopy = *openAll;
     messageBox.Answer(MessageAnswer::Yes);
@@ -179,7 +182,8 @@ TEST_F(MenuActionTest, OptionsDialogOpensOnceAndItsExitEndsTheProgram) {
     host.exitFromOptions = true;
     clsMenuCollection other;
     ShowOptions(context, other, false);
-    EXPECT_EQ(host.calls, (Calls{"ShowOptionsDialog main true", "ShowOptionsDialog other false", "UnloadMainWindow"}));
+    EXPECT_EQ(host.calls,
+              (Calls{"ShowOptionsDialog main true", "ShowOptionsDialog other false", "UnloadMainWindow"}));
 }
 
 TEST_F(MenuActionTest, ExplorerFindAndOpenShellOperations) {
@@ -212,7 +216,8 @@ TEST_F(OpenOrganizerTest, ExitThroughTransferEndsTheProgramExactlyWhenUpperCase)
     Transfer("/exit");
     OpenOrganizer(context, true, "");
     EXPECT_FALSE(state.ExitRequested);
-    EXPECT_EQ(host.calls, (Calls{"LoadOrganizeWindow", "BringOrganizeWindowToFront", "InitOrganizeWindow /exit"}));
+    EXPECT_EQ(host.calls,
+              (Calls{"LoadOrganizeWindow", "BringOrganizeWindowToFront", "InitOrganizeWindow /exit"}));
     EXPECT_TRUE(state.OrganizeWindowOpen);
     EXPECT_TRUE(state.OrganizeOpenedByCommand);
 }
@@ -220,13 +225,14 @@ TEST_F(OpenOrganizerTest, ExitThroughTransferEndsTheProgramExactlyWhenUpperCase)
 TEST_F(OpenOrganizerTest, ExitOnTheFirstInstancesOwnCommandLineOpensTheOrganizeWindow) {
     OpenOrganizer(context, true, "/EXIT");
     EXPECT_FALSE(state.ExitRequested);
-    EXPECT_EQ(host.calls, (Calls{"LoadOrganizeWindow", "BringOrganizeWindowToFront", "InitOrganizeWindow /EXIT"}));
+    EXPECT_EQ(host.calls,
+              (Calls{"LoadOrganizeWindow", "BringOrganizeWindowToFront", "InitOrganizeWindow /EXIT"}));
 }
 
 TEST_F(OpenOrganizerTest, AnOpenOrganizeWindowIsOnlyBroughtToTheFront) {
     state.OrganizeWindowOpen = true;
-    OpenOrganizer(context, false, "");       // the menu's Organize Folders entry
-    OpenOrganizer(context, true, "");        // a second start without arguments (no TRANSFER value)
+    OpenOrganizer(context, false, "");             // the menu's Organize Folders entry
+    OpenOrganizer(context, true, "");              // a second start without arguments (no TRANSFER value)
     OpenOrganizer(context, true, "/ADD C:\\Data"); // a command goes on to the window
     EXPECT_EQ(host.calls, (Calls{"BringOrganizeWindowToFront", "BringOrganizeWindowToFront",
                                  "BringOrganizeWindowToFront", "InitOrganizeWindow /ADD C:\\Data"}));
@@ -235,8 +241,8 @@ TEST_F(OpenOrganizerTest, AnOpenOrganizeWindowIsOnlyBroughtToTheFront) {
 TEST_F(OpenOrganizerTest, TransferredCommandGoesToTheOrganizeWindowUnlessTheItemDialogIsOpen) {
     Transfer("/ADD C:\\Data");
     OpenOrganizer(context, true, "");
-    EXPECT_EQ(host.calls,
-              (Calls{"LoadOrganizeWindow", "BringOrganizeWindowToFront", "InitOrganizeWindow /ADD C:\\Data"}));
+    EXPECT_EQ(host.calls, (Calls{"LoadOrganizeWindow", "BringOrganizeWindowToFront",
+                                 "InitOrganizeWindow /ADD C:\\Data"}));
     host.calls.clear();
     state.ItemDialogOpen = true;
     OpenOrganizer(context, true, "");

@@ -52,7 +52,9 @@ TEST(MeasureMenuItem, FixedPixelsScaleWithTheDpi) {
 class DrawPlanTest : public ::testing::Test {
 protected:
     static constexpr PlanRect kRect{10, 100, 210, 119};
-    MenuDrawRequest Request(uint32_t state) const { return {.controlType = 1, .itemState = state, .rect = kRect}; }
+    MenuDrawRequest Request(uint32_t state) const {
+        return {.controlType = 1, .itemState = state, .rect = kRect};
+    }
     MenuDrawSettings settings{.showIcons = true, .alternateColor = true, .highlightDiffersFromMenu = true};
 };
 
@@ -105,9 +107,11 @@ TEST_F(DrawPlanTest, HighlightColourDependsOnTypeOptionsAndTheSystemColours) {
 TEST_F(DrawPlanTest, AnyStateWithTheSelectedBitIsHighlighted) {
     // Windows 2000 and later add the no-accelerator bit (256) except while the user works by keyboard.
     for (uint32_t state : {1u, 257u, 0x1001u})
-        EXPECT_EQ(PlanMenuItemDrawing(MakeItem("Data"), Request(state), settings)->textColor, PlanColor::White);
+        EXPECT_EQ(PlanMenuItemDrawing(MakeItem("Data"), Request(state), settings)->textColor,
+                  PlanColor::White);
     for (uint32_t state : {0u, 256u, 2u})
-        EXPECT_EQ(PlanMenuItemDrawing(MakeItem("Data"), Request(state), settings)->textColor, PlanColor::MenuText);
+        EXPECT_EQ(PlanMenuItemDrawing(MakeItem("Data"), Request(state), settings)->textColor,
+                  PlanColor::MenuText);
 }
 
 TEST_F(DrawPlanTest, WithoutIconsTheTextStillStartsAtTwentySixPixels) {
@@ -161,9 +165,14 @@ TEST_F(DrawPlanTest, OnlyMenuEntriesArePainted) {
 }
 
 TEST(ChooseMenuCharEntry, MnemonicsFirstThenInitialLetters) {
-    const std::vector<MenuCharEntry> entries{
-        {"&Help", false}, {"", true}, {"Personal", false}, {"&Options", false}, {"Organize Folders", false},
-        {"Pictures", false}, {"Tom && &Jerry", false}, {"Élan", false}};
+    const std::vector<MenuCharEntry> entries{{"&Help", false},
+                                             {"", true},
+                                             {"Personal", false},
+                                             {"&Options", false},
+                                             {"Organize Folders", false},
+                                             {"Pictures", false},
+                                             {"Tom && &Jerry", false},
+                                             {"Élan", false}};
     using Action = MenuCharChoice::Action;
     EXPECT_EQ(ChooseMenuCharEntry(entries, "h", -1), (MenuCharChoice{Action::Execute, 0}));
     EXPECT_EQ(ChooseMenuCharEntry(entries, "O", -1), (MenuCharChoice{Action::Execute, 3}));
