@@ -236,12 +236,10 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
     }
 
     const bool showSystemFolders = ShowSystemFolders();
-    bool systemSectionRead = false;
     const Records records = SplitRecords(*content);
     for (size_t i = 0; i < records.size();) {
         const std::string_view record = records[i];
         if (record == TAG_GROUP_USER || (record == TAG_PATHS_SYSTEM && showSystemFolders)) {
-            systemSectionRead = systemSectionRead || record == TAG_PATHS_SYSTEM;
             bool failed = false;
             i = ReadItemSection(collection, records, i + 1, failed);
             if (failed)
@@ -255,8 +253,10 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
             ++i;
         }
     }
+    // The System Folders group must still be made when the file did not bring it, which includes a section
+    // that held no item: a save with the option on writes the section even when the tree has no such group.
     if (completeLoadedTree_)
-        completeLoadedTree_(collection, showSystemFolders && !systemSectionRead);
+        completeLoadedTree_(collection, showSystemFolders && !collection.KeyExists(MIT_PATHS_SYSTEM));
     return true;
 }
 

@@ -362,6 +362,21 @@ TEST_F(FileHandlerTest, AnEmptySectionDoesNotSwallowTheNextOne) {
     EXPECT_EQ(tree.Item(2)->Name(), "SYS1");
     EXPECT_EQ(handler.Summary().SummaryTitle, "after");
     EXPECT_EQ(completions, std::vector<bool>{false});
+
+    // An empty System Folders section brings no group, so the group must still be made.
+    fs.AddFile(kFile, FileBuilder()
+                          .Record("[MIT_GROUP_USER:]")
+                          .Item(PersonalGroupRecord())
+                          .Record("[END:]")
+                          .Record("[MIT_PATHS_SYSTEM:]")
+                          .Record("[END:]")
+                          .SummaryBlock("[SUMMARY_TITLE:]", "kept")
+                          .Bytes());
+    clsMenuCollection withEmptySystem;
+    ASSERT_TRUE(handler.LoadConfigFile(withEmptySystem, kFile));
+    EXPECT_EQ(withEmptySystem.Count(), 1);
+    EXPECT_EQ(handler.Summary().SummaryTitle, "kept");
+    EXPECT_EQ(completions, (std::vector<bool>{false, true}));
 }
 
 TEST_F(FileHandlerTest, MissingEmptyAndUnreadableFilesFailToLoad) {
