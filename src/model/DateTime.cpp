@@ -5,14 +5,21 @@
 namespace krv {
 
 DateTime DateTime::Now() {
-    std::time_t now = std::time(nullptr);
+    // Items are created by the thousand when a file is read; the calendar conversion runs once a second.
+    thread_local std::time_t cachedSecond = -1;
+    thread_local DateTime cached;
+    const std::time_t now = std::time(nullptr);
+    if (now == cachedSecond)
+        return cached;
     std::tm local{};
 #if defined(_WIN32)
     localtime_s(&local, &now);
 #else
     localtime_r(&now, &local);
 #endif
-    return DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+    cachedSecond = now;
+    cached = DateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+    return cached;
 }
 
 bool DateTime::IsValidDate(int year, int month, int day) {

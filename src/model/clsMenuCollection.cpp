@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <type_traits>
 #include <utility>
 
 #include "platform/Text.h"
@@ -52,20 +53,42 @@ void clsMenuCollection::EraseByLabel(std::vector<Node*>& nodes, const Node* node
         nodes.erase(pos);
 }
 
+void clsMenuCollection::IndexID(Node& node, int32_t id) {
+    auto& bucket = byID_[id];
+    node.idSlot = bucket.size();
+    bucket.push_back(&node);
+}
+
+void clsMenuCollection::UnindexID(Node& node) {
+    auto it = byID_.find(node.ID());
+    if (it == byID_.end())
+        return;
+    auto& bucket = it->second;
+    bucket[node.idSlot] = bucket.back();
+    bucket[node.idSlot]->idSlot = node.idSlot;
+    bucket.pop_back();
+    if (bucket.empty())
+        byID_.erase(it);
+}
+
+void clsMenuCollection::CountName(const Node& node, const std::string& name, int delta) {
+    if (name == node.key)
+        return;
+    auto it = renamed_.try_emplace(name, 0).first;
+    it->second += delta;
+    if (it->second == 0)
+        renamed_.erase(it);
+}
+
 void clsMenuCollection::Index(Node& node) {
-    ++nameCount_[node.Name()];
-    InsertByLabel(byID_[node.ID()], &node);
+    CountName(node, node.Name(), +1);
+    IndexID(node, node.ID());
     InsertByLabel(children_[node.OwnerName()], &node);
 }
 
 void clsMenuCollection::Unindex(Node& node) {
-    if (auto it = nameCount_.find(node.Name()); it != nameCount_.end() && --it->second == 0)
-        nameCount_.erase(it);
-    if (auto it = byID_.find(node.ID()); it != byID_.end()) {
-        EraseByLabel(it->second, &node);
-        if (it->second.empty())
-            byID_.erase(it);
-    }
+    CountName(node, node.Name(), -1);
+    UnindexID(node);
     if (auto it = children_.find(node.OwnerName()); it != children_.end()) {
         EraseByLabel(it->second, &node);
         if (it->second.empty())
@@ -74,9 +97,9 @@ void clsMenuCollection::Unindex(Node& node) {
 }
 
 void clsMenuCollection::OnNameChanging(const clsMenuItem& item, const std::string& newName) {
-    if (auto it = nameCount_.find(item.Name()); it != nameCount_.end() && --it->second == 0)
-        nameCount_.erase(it);
-    ++nameCount_[newName];
+    const Node& node = NodeOf(item);
+    CountName(node, item.Name(), -1);
+    CountName(node, newName, +1);
 }
 
 void clsMenuCollection::OnOwnerNameChanging(const clsMenuItem& item, const std::string& newOwner) {
@@ -91,12 +114,8 @@ void clsMenuCollection::OnOwnerNameChanging(const clsMenuItem& item, const std::
 
 void clsMenuCollection::OnIDChanging(const clsMenuItem& item, int32_t newID) {
     Node& node = NodeOf(item);
-    if (auto it = byID_.find(item.ID()); it != byID_.end()) {
-        EraseByLabel(it->second, &node);
-        if (it->second.empty())
-            byID_.erase(it);
-    }
-    InsertByLabel(byID_[newID], &node);
+    UnindexID(node);
+    IndexID(node, newID);
 }
 
 void clsMenuCollection::Relabel() {
@@ -108,20 +127,60 @@ void clsMenuCollection::Relabel() {
 }
 
 void clsMenuCollection::AssignLabel(NodeList::iterator it) {
-    const auto labelBefore = [&]() -> uint64_t { return it == nodes_.begin() ? 0 : std::prev(it)->label; };
+    const uint64_t low = it == nodes_.begin() ? 0 : std::prev(it)->label;
     const auto next = std::next(it);
     if (next == nodes_.end()) {
-        if (labelBefore() <= std::numeric_limits<uint64_t>::max() - kLabelGap) {
-            it->label = labelBefore() + kLabelGap;
+        if (low <= std::numeric_limits<uint64_t>::max() - kLabelGap) {
+            it->label = low + kLabelGap;
             return;
         }
-    } else if (next->label - labelBefore() > 1) {
-        it->label = labelBefore() + (next->label - labelBefore()) / 2;
+    } else if (next->label - low > 1) {
+        it->label = low + (next->label - low) / 2;
         return;
     }
-    // No room left between the neighbours: spread all labels out again. Relative order is unchanged,
-    // so the label-sorted indexes stay valid.
-    Relabel();
+    SpreadLabelsAround(it);
+}
+
+void clsMenuCollection::SpreadLabelsAround(NodeList::iterator it) {
+    // No room between the neighbours: spread the labels of a neighbourhood evenly, doubling it until its
+    // label range leaves a comfortable gap per node. Repeated insertions at one place thus cost a local
+    // relabelling now and then instead of a pass over the whole list. Relative order never changes, so the
+    // label-sorted indexes stay valid.
+    constexpr uint64_t kComfortableGap = uint64_t{1} << 12;
+    auto first = it;
+    auto last = it;
+    uint64_t count = 1;
+    for (uint64_t wanted = 2;; wanted *= 2) {
+        while (count < wanted && (first != nodes_.begin() || std::next(last) != nodes_.end())) {
+            if (first != nodes_.begin()) {
+                --first;
+                ++count;
+            }
+            if (count < wanted && std::next(last) != nodes_.end()) {
+                ++last;
+                ++count;
+            }
+        }
+        const bool wholeList = first == nodes_.begin() && std::next(last) == nodes_.end();
+        if (wholeList) {
+            Relabel();
+            return;
+        }
+        const uint64_t low = first == nodes_.begin() ? 0 : std::prev(first)->label;
+        const uint64_t high =
+            std::next(last) == nodes_.end() ? low + kLabelGap * (count + 1) : std::next(last)->label;
+        const uint64_t gap = (high - low) / (count + 1);
+        if (gap >= kComfortableGap) {
+            uint64_t label = low;
+            for (auto node = first;; ++node) {
+                label += gap;
+                node->label = label;
+                if (node == last)
+                    break;
+            }
+            return;
+        }
+    }
 }
 
 clsMenuCollection::Node* clsMenuCollection::Store(NodeList::iterator before, clsMenuItem&& item) {
@@ -152,7 +211,7 @@ void clsMenuCollection::Remove(std::string_view key) {
 void clsMenuCollection::Clear() {
     nodes_.clear();
     byKey_.clear();
-    nameCount_.clear();
+    renamed_.clear();
     byID_.clear();
     children_.clear();
     cachedIndex_ = 0;
@@ -179,7 +238,6 @@ clsMenuCollection::NodeList::iterator clsMenuCollection::SortedInsertionPoint(co
         return nodes_.end();
 
     const bool isGroup = item.SubMenu();
-    const std::string caption = Utf8ToUpper(item.Caption());
     Node* firstShortcut = nullptr; // A
     Node* firstGroup = nullptr;    // B
     Node* firstSibling = nullptr;  // C
@@ -194,7 +252,7 @@ clsMenuCollection::NodeList::iterator clsMenuCollection::SortedInsertionPoint(co
         } else if (!firstShortcut) {
             firstShortcut = sibling;
         }
-        if (sibling->SubMenu() == isGroup && Utf8ToUpper(sibling->Caption()) > caption)
+        if (sibling->SubMenu() == isGroup && CompareUpperCase(sibling->Caption(), item.Caption()) > 0)
             return IteratorOf(sibling);
     }
     if (isGroup) {
@@ -228,7 +286,11 @@ template <typename T> bool clsMenuCollection::AddOneImpl(T&& item, bool append, 
     const auto before = PlaceForAddOne(item, append);
     if (computePath)
         ItemFullPath(item);
-    Node* stored = Store(before, clsMenuItem(std::forward<T>(item)));
+    Node* stored = nullptr;
+    if constexpr (std::is_lvalue_reference_v<T>)
+        stored = Store(before, clsMenuItem(item));
+    else
+        stored = Store(before, std::move(item));
     return stored != nullptr;
 }
 
@@ -396,8 +458,11 @@ const clsMenuItem* clsMenuCollection::GetMenuItemFromName(std::string_view name)
 
 clsMenuItem* clsMenuCollection::GetMenuItemFromID(int32_t id, bool& notFound) {
     auto it = byID_.find(id);
-    notFound = it == byID_.end() || it->second.empty();
-    return notFound ? nullptr : it->second.front();
+    notFound = it == byID_.end();
+    if (notFound)
+        return nullptr;
+    return *std::min_element(it->second.begin(), it->second.end(),
+                             [](const Node* a, const Node* b) { return a->label < b->label; });
 }
 
 int32_t clsMenuCollection::GetIDFromName(std::string_view name, bool& notFound) const {
@@ -411,7 +476,10 @@ int32_t clsMenuCollection::GetIDFromName(std::string_view name, bool& notFound) 
 }
 
 bool clsMenuCollection::ItemExists(std::string_view name) const {
-    return nameCount_.count(std::string(name)) != 0;
+    const std::string text(name);
+    if (const Node* node = FindKey(text); node && node->Name() == text)
+        return true;
+    return renamed_.count(text) != 0;
 }
 
 bool clsMenuCollection::KeyExists(std::string_view key) const {

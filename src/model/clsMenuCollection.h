@@ -57,6 +57,7 @@ class clsMenuCollection final : private MenuItemListener {
         Node(clsMenuItem&& item, std::string storeKey) : clsMenuItem(std::move(item)), key(std::move(storeKey)) {}
         std::string key;
         uint64_t label = 0;
+        size_t idSlot = 0; // position in its identifier bucket
     };
     using NodeList = std::list<Node>;
 
@@ -177,10 +178,14 @@ private:
     NodeList::iterator PlaceForAddOne(const clsMenuItem& item, bool append);
     void EnsureName(clsMenuItem& item);
     void AssignLabel(NodeList::iterator it);
+    void SpreadLabelsAround(NodeList::iterator it);
     void Relabel();
     static Node& NodeOf(const clsMenuItem& item);
     static void InsertByLabel(std::vector<Node*>& nodes, Node* node);
     static void EraseByLabel(std::vector<Node*>& nodes, const Node* node);
+    void IndexID(Node& node, int32_t id);
+    void UnindexID(Node& node);
+    void CountName(const Node& node, const std::string& name, int delta);
     void Index(Node& node);
     void Unindex(Node& node);
     const std::vector<Node*>* ChildNodes(std::string_view ownerName) const;
@@ -195,7 +200,10 @@ private:
 
     NodeList nodes_;
     std::unordered_map<std::string, NodeList::iterator, std::hash<std::string>> byKey_;
-    std::unordered_map<std::string, int32_t> nameCount_;
+    // Names of stored items whose Name differs from their key (renamed after being stored), counted; an
+    // item whose Name equals its key is found through byKey_.
+    std::unordered_map<std::string, int32_t> renamed_;
+    // Unordered buckets (most hold one item); the first in list order is found by label when asked.
     std::unordered_map<int32_t, std::vector<Node*>> byID_;
     std::unordered_map<std::string, std::vector<Node*>> children_;
 
