@@ -450,6 +450,37 @@ TEST_F(FileHandlerTest, BadFieldTextsKeepTheirDefaults) {
     EXPECT_TRUE(item.TimeAccessed().IsZero());
 }
 
+TEST_F(FileHandlerTest, ItemsThatOwnThemselvesAreLoadedAndSavedWithoutHanging) {
+    ItemFields selfOwned;
+    selfOwned.Name = "N1";
+    selfOwned.OwnerName = "N1";
+    ItemFields loopA;
+    loopA.Name = "N2";
+    loopA.OwnerName = "N3";
+    ItemFields loopB = loopA;
+    loopB.Name = "N3";
+    loopB.OwnerName = "N2";
+    ItemFields selfGroup = PersonalGroupRecord();
+    selfGroup.OwnerName = "MIT_GROUP_USER";
+    fs.AddFile(kFile, FileBuilder()
+                          .Record("[MIT_GROUP_USER:]")
+                          .Item(selfGroup)
+                          .Item(selfOwned)
+                          .Item(loopA)
+                          .Item(loopB)
+                          .Record("[END:]")
+                          .Bytes());
+    clsMenuCollection tree;
+    ASSERT_TRUE(handler.LoadConfigFile(tree, kFile));
+    EXPECT_EQ(tree.Count(), 4);
+    // Only the group itself belongs to its section: nothing else reaches it.
+    EXPECT_EQ(handler.ConfigurationBytes(tree),
+              FileBuilder().Record("[MIT_GROUP_USER:]").Item(selfGroup).Record("[END:]").Bytes() +
+                  FileBuilder().Record("[MIT_PATHS_SYSTEM:]").Record("[END:]").Bytes());
+    EXPECT_EQ(handler.TextListingBytes(tree).substr(handler.TextListingBytes(tree).rfind("\r\n\r\n") + 4),
+              "[Personal]\r\n");
+}
+
 TEST(FileDate, FormatAndParse) {
     EXPECT_EQ(FormatFileDate(DateTime{2026, 12, 7, 8, 5, 3}), "7|12|2026|8|5|3|");
     EXPECT_EQ(FormatFileDate(DateTime::Zero()), "");
