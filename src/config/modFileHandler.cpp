@@ -7,6 +7,7 @@
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -112,6 +113,27 @@ void AppendRecord(std::string& out, std::string_view text) {
 void AppendNumberRecord(std::string& out, long long number) {
     AppendNumber(out, number);
     out += '\0';
+}
+
+// Every ANSI code page agrees with ASCII, and in UTF-8 an ASCII byte never belongs to a longer character, so
+// only the runs of other characters need the code page. That keeps a 10 MB file of mostly ASCII text cheap.
+std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        size_t runEnd = pos;
+        while (runEnd < utf8.size() && static_cast<unsigned char>(utf8[runEnd]) < 0x80)
+            ++runEnd;
+        bytes.append(utf8.substr(pos, runEnd - pos));
+        pos = runEnd;
+        while (runEnd < utf8.size() && static_cast<unsigned char>(utf8[runEnd]) >= 0x80)
+            ++runEnd;
+        if (runEnd > pos)
+            bytes += codePage.ToAnsi(utf8.substr(pos, runEnd - pos));
+        pos = runEnd;
+    }
+    return bytes;
 }
 
 bool IsAscii(std::string_view bytes) {
@@ -374,7 +396,7 @@ std::string modFileHandler::ConfigurationBytes(const clsMenuCollection& collecti
     if (ShowSystemFolders())
         WriteItemSection(out, collection, MIT_PATHS_SYSTEM);
     WriteSummary(out);
-    return codePage_.ToAnsi(out);
+    return Utf8ToFile(out, codePage_);
 }
 
 void modFileHandler::WriteItemSection(std::string& out, const clsMenuCollection& collection,
@@ -449,7 +471,7 @@ std::string modFileHandler::TextListingBytes(const clsMenuCollection& collection
     WriteTextListing(out, collection, MIT_GROUP_USER);
     if (ShowSystemFolders())
         WriteTextListing(out, collection, MIT_PATHS_SYSTEM);
-    return codePage_.ToAnsi(out);
+    return Utf8ToFile(out, codePage_);
 }
 
 // Depth first without recursion, so that a deeply nested tree cannot exhaust the stack; an item is listed at
@@ -490,7 +512,7 @@ bool modFileHandler::UpdateSummary(std::string_view path) {
     std::string summary;
     WriteSummary(summary);
     return fileSystem_.ReplaceFileAtomically(filePath,
-                                             RemoveSummaryBlocks(*content) + codePage_.ToAnsi(summary));
+                                             RemoveSummaryBlocks(*content) + Utf8ToFile(summary, codePage_));
 }
 
 // Keeps every byte of the file except its summary blocks (RemoveSummaryBlock for each one found) and anything
