@@ -22,29 +22,15 @@ protected:
     }
 
     static ItemFields Group(std::string name, std::string caption, std::string owner, std::string location) {
-        ItemFields f;
-        f.Name = std::move(name);
-        f.Caption = std::move(caption);
-        f.OwnerName = std::move(owner);
-        f.IconID = "2";
-        f.SubMenu = "True";
-        f.ItemType = "MIT_GROUP_GENERAL";
-        f.Description = f.Name == "MIT_GROUP_USER" ? "Personal Group" : "Group";
-        f.ItemLocation = std::move(location);
+        ItemFields f =
+            test::GroupFields(std::move(name), std::move(caption), std::move(owner), std::move(location));
         f.TimeCreated = "1|2|2020|3|4|5|";
         return f;
     }
     static ItemFields Shortcut(std::string name, std::string caption, std::string owner, std::string path,
                                std::string location, bool explorer = false) {
-        ItemFields f;
-        f.Name = std::move(name);
-        f.Caption = std::move(caption);
-        f.OwnerName = std::move(owner);
-        f.IconID = explorer ? "4" : "3";
-        f.OpenType = explorer ? "MIT_PATH_EXPLORER" : "MIT_PATH_SHORTCUT";
-        f.Description = "Folder Shortcut";
-        f.FolderPath = std::move(path);
-        f.ItemLocation = std::move(location);
+        ItemFields f = test::ShortcutFields(std::move(name), std::move(caption), std::move(owner),
+                                            std::move(path), std::move(location), explorer);
         f.TimeCreated = "1|2|2020|3|4|5|";
         return f;
     }

@@ -59,16 +59,8 @@ protected:
 
 // The personal group of the golden file, as the layout stores it.
 ItemFields PersonalGroupRecord() {
-    ItemFields f;
-    f.Name = "MIT_GROUP_USER";
-    f.Caption = "Personal";
-    f.OwnerName = "-1";
-    f.IconID = "2";
-    f.SubMenu = "True";
-    f.ItemType = "MIT_GROUP_GENERAL";
-    f.Description = "Personal Group";
+    ItemFields f = test::GroupFields("MIT_GROUP_USER", "Personal", "-1", "\\\\");
     f.ItemPath = "\\Personal";
-    f.ItemLocation = "\\\\";
     f.TimeCreated = "7|12|2026|8|5|3|";
     return f;
 }
@@ -109,26 +101,11 @@ TEST_F(FileHandlerTest, SaveWritesTheLayoutByteForByte) {
 
     ASSERT_TRUE(handler.SaveConfigFile(tree, kFile, false));
 
-    ItemFields workRecord;
+    ItemFields workRecord = test::GroupFields("N1", "Work \xE9t\xE9", "MIT_GROUP_USER", "\\\\Personal");
     workRecord.Position = "2";
-    workRecord.Name = "N1";
-    workRecord.Caption = "Work \xE9t\xE9";
     workRecord.flags = "16";
-    workRecord.OwnerName = "MIT_GROUP_USER";
-    workRecord.IconID = "2";
-    workRecord.SubMenu = "True";
-    workRecord.ItemType = "MIT_GROUP_GENERAL";
-    workRecord.Description = "Group";
-    workRecord.ItemLocation = "\\\\Personal";
     workRecord.TimeCreated = "7|12|2026|8|5|3|";
-    ItemFields docsRecord;
-    docsRecord.Name = "N2";
-    docsRecord.Caption = "Docs";
-    docsRecord.OwnerName = "N1";
-    docsRecord.IconID = "4";
-    docsRecord.OpenType = "MIT_PATH_EXPLORER";
-    docsRecord.Description = "Folder Shortcut";
-    docsRecord.FolderPath = "D:\\Docs";
+    ItemFields docsRecord = test::ShortcutFields("N2", "Docs", "N1", "D:\\Docs", "", true);
     docsRecord.NetworkPath = "\\\\srv\\docs";
     docsRecord.Remark = "r";
     docsRecord.KeyboardCode = "49";
@@ -144,21 +121,10 @@ TEST_F(FileHandlerTest, SaveWritesTheLayoutByteForByte) {
     openAllRecord.ItemType = "MIT_OPENALL";
     openAllRecord.Description = "Open-All";
     openAllRecord.TimeCreated = "7|12|2026|8|5|3|";
-    ItemFields systemRecord;
-    systemRecord.Name = "MIT_PATHS_SYSTEM";
-    systemRecord.Caption = "System Folders";
-    systemRecord.OwnerName = "-1";
-    systemRecord.IconID = "2";
-    systemRecord.SubMenu = "True";
-    systemRecord.ItemType = "MIT_PATHS_SYSTEM";
-    systemRecord.Description = "Group"; // described before its type was set
+    ItemFields systemRecord = test::GroupFields("MIT_PATHS_SYSTEM", "System Folders", "-1", "");
+    systemRecord.ItemType = "MIT_PATHS_SYSTEM"; // described as a group before its type was set
     systemRecord.TimeCreated = "7|12|2026|8|5|3|";
-    ItemFields windowsRecord;
-    windowsRecord.Name = "SYS1";
-    windowsRecord.Caption = "Windows";
-    windowsRecord.OwnerName = "MIT_PATHS_SYSTEM";
-    windowsRecord.Description = "Folder Shortcut";
-    windowsRecord.FolderPath = "C:\\Windows";
+    ItemFields windowsRecord = test::ShortcutFields("SYS1", "Windows", "MIT_PATHS_SYSTEM", "C:\\Windows", "");
     windowsRecord.TimeCreated = "7|12|2026|8|5|3|";
 
     const std::string expected = FileBuilder()
