@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <limits>
 #include <optional>
 #include <unordered_set>
 
@@ -26,6 +25,7 @@ constexpr const char* kLineEnd = "\r\n";
 // are not a record.
 Records SplitRecords(std::string_view bytes) {
     Records records;
+    records.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\0')));
     size_t start = 0;
     for (size_t nul = bytes.find('\0'); nul != std::string_view::npos; nul = bytes.find('\0', start)) {
         records.push_back(bytes.substr(start, nul - start));
@@ -303,8 +303,11 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         if (auto number = ParseDecimal<int32_t>(text))
             set(*number);
     };
+    // The words the writer uses are taken directly; anything else is read as a stored boolean.
     const auto setBoolean = [&](auto set) {
-        if (auto flag = ParseBooleanText(text))
+        if (text == kTrue || text == kFalse)
+            set(text == kTrue);
+        else if (auto flag = ParseBooleanText(text))
             set(*flag);
     };
     switch (field) {
