@@ -2,6 +2,10 @@
 // file system so that only the reader and writer are measured. The smaller sizes show that the cost grows in
 // step with the file.
 
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+
 #include "config/modFileHandler.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
@@ -9,10 +13,6 @@
 #include "platform/Text.h"
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
-
-#include <benchmark/benchmark.h>
-#include <memory>
-#include <string>
 
 namespace krv {
 namespace {

@@ -1,13 +1,13 @@
 #include "config/KrvcCommand.h"
 
+#include <optional>
+
 #include "config/modFileHandler.h"
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
-
-#include <optional>
 
 namespace krv {
 namespace {

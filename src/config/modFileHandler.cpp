@@ -1,16 +1,16 @@
 #include "config/modFileHandler.h"
 
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <unordered_set>
+
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "settings/RegistryNames.h"
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
-
-#include <algorithm>
-#include <charconv>
-#include <optional>
-#include <unordered_set>
 
 namespace krv {
 namespace {

@@ -1,17 +1,17 @@
 // krvc: lists, counts, checks and rewrites Karvello configuration files from the command line.
-#include "config/KrvcCommand.h"
-
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "config/KrvcCommand.h"
+
 #if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+
 #include "platform/Text.h"
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32FileSystem.h"
-
-#include <fcntl.h>
-#include <io.h>
 
 // The wide entry point gives the arguments in UTF-16 whatever the console's code page, so that any path
 // works.

@@ -1,5 +1,9 @@
 // Feeds arbitrary bytes to the configuration file reader, then checks that what it loaded is written, read
 // back and written again unchanged, and that the listing and the summary update cope with it.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
 #include "config/modFileHandler.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
@@ -7,10 +11,6 @@
 #include "platform/Text.h"
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
-
-#include <cstdint>
-#include <cstdlib>
-#include <string>
 
 namespace {
 

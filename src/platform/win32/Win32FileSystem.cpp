@@ -1,9 +1,9 @@
 #include "platform/win32/Win32FileSystem.h"
 
+#include <algorithm>
+
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
-
-#include <algorithm>
 
 // <windows.h> maps DeleteFile to its A or W function; here it is the name of the interface operation.
 #undef DeleteFile

@@ -1,11 +1,11 @@
 #include "config/KrvcCommand.h"
 
+#include <gtest/gtest.h>
+#include <sstream>
+
 #include "fakes/FakeFileSystem.h"
 #include "platform/Text.h"
 #include "unit/config/ConfigFileBuilder.h"
-
-#include <gtest/gtest.h>
-#include <sstream>
 
 namespace krv {
 namespace {

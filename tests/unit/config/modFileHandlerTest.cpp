@@ -1,5 +1,7 @@
 #include "config/modFileHandler.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "model/clsMenuCollection.h"
@@ -8,8 +10,6 @@
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
 #include "unit/config/ConfigFileBuilder.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
