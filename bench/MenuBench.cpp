@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTrees.h"
 #include "fakes/FakeMenuHost.h"
 #include "fakes/FakeMenuWindow.h"
 #include "fakes/FakeSystemInfo.h"
@@ -16,8 +17,6 @@
 
 namespace krv {
 namespace {
-
-constexpr int kGroupSize = 100;
 
 clsMenuItem TopLevel(const char* name, const char* caption, bool separator = false) {
     clsMenuItem item;
@@ -51,18 +50,7 @@ const clsMenuCollection& LargestTree() {
 
         std::string group;
         for (int i = 0; c->Count() < clsMenuCollection::kMaxItems; ++i) {
-            clsMenuItem item;
-            item.SetName("N" + std::to_string(i + 1));
-            if (i % kGroupSize == 0) {
-                item.SetOwnerName(MIT_GROUP_USER);
-                item.SetCaption("Group " + std::to_string(i));
-                item.SetSubMenu(true);
-                group = item.Name();
-            } else {
-                item.SetOwnerName(group);
-                item.SetCaption("Folder " + std::to_string(i));
-                item.SetFolderPath("C:\\Data\\Folder " + std::to_string(i));
-            }
+            clsMenuItem item = bench::FileOrderItem(i, group);
             // Appended: a group still stands before its children, and the personal group's content lies
             // between it and the separator, as sorted placement would also put it.
             c->AddBefore(item, MIT_HF_DRIVES_SEP, false);

@@ -6,33 +6,23 @@
 #include <string>
 #include <vector>
 
+#include "BenchTrees.h"
 #include "model/clsMenuCollection.h"
 
 namespace krv {
 namespace {
 
 constexpr int kItems = clsMenuCollection::kMaxItems;
-constexpr int kGroupSize = 100;
+using bench::kGroupSize;
 
 // Items arrive in file order: each group, then its shortcuts, appended without path computation.
 // The items are made beforehand; the reader's own cost is measured with the file benchmarks.
 std::vector<clsMenuItem> ItemsInFileOrder() {
-    std::vector<clsMenuItem> items(kItems);
+    std::vector<clsMenuItem> items;
+    items.reserve(kItems);
     std::string group;
-    for (int i = 0; i < kItems; ++i) {
-        clsMenuItem& item = items[i];
-        item.SetName("N" + std::to_string(i + 1));
-        if (i % kGroupSize == 0) {
-            item.SetOwnerName(MIT_GROUP_USER);
-            item.SetCaption("Group " + std::to_string(i));
-            item.SetSubMenu(true);
-            group = item.Name();
-        } else {
-            item.SetOwnerName(group);
-            item.SetCaption("Folder " + std::to_string(i));
-            item.SetFolderPath("C:\\Data\\Folder " + std::to_string(i));
-        }
-    }
+    for (int i = 0; i < kItems; ++i)
+        items.push_back(bench::FileOrderItem(i, group));
     return items;
 }
 

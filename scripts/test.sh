@@ -63,9 +63,15 @@ configure_and_build() { # BUILD_DIR CMAKE_ARGUMENTS...
     cmake -S "$root" -B "$dir" -G Ninja "$@" && cmake --build "$dir" -j "$jobs"
 }
 
-# GoogleTest's closing lines, for the summary: "N tests" or "N of M tests failed".
+# The closing lines of a test program, for the summary: GoogleTest's ("N tests" or "N of M tests failed"),
+# or a script's own "N passed, N failed".
 gtest_counts() { # LOG
-    local total failures
+    local total failures plain
+    plain=$(grep -Eo '^[0-9]+ passed, [0-9]+ failed' "$1" | tail -1)
+    if [ -n "$plain" ]; then
+        echo "$plain"
+        return
+    fi
     total=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$1" | grep -Eo '[0-9]+' | head -1)
     failures=$(grep -Eo '^\[  FAILED  \] [0-9]+ tests?,' "$1" | grep -Eo '[0-9]+' | head -1)
     if [ -n "$failures" ]; then

@@ -1,16 +1,16 @@
 #include "config/modFileHandler.h"
 
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <unordered_set>
+
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 #include "settings/RegistryNames.h"
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
-
-#include <charconv>
-#include <limits>
-#include <optional>
-#include <unordered_set>
 
 namespace krv {
 namespace {
@@ -25,6 +25,7 @@ constexpr const char* kLineEnd = "\r\n";
 // are not a record.
 Records SplitRecords(std::string_view bytes) {
     Records records;
+    records.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\0')));
     size_t start = 0;
     for (size_t nul = bytes.find('\0'); nul != std::string_view::npos; nul = bytes.find('\0', start)) {
         records.push_back(bytes.substr(start, nul - start));
@@ -112,6 +113,27 @@ void AppendRecord(std::string& out, std::string_view text) {
 void AppendNumberRecord(std::string& out, long long number) {
     AppendNumber(out, number);
     out += '\0';
+}
+
+// Every ANSI code page agrees with ASCII, and in UTF-8 an ASCII byte never belongs to a longer character, so
+// only the runs of other characters need the code page. That keeps a 10 MB file of mostly ASCII text cheap.
+std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        size_t runEnd = pos;
+        while (runEnd < utf8.size() && static_cast<unsigned char>(utf8[runEnd]) < 0x80)
+            ++runEnd;
+        bytes.append(utf8.substr(pos, runEnd - pos));
+        pos = runEnd;
+        while (runEnd < utf8.size() && static_cast<unsigned char>(utf8[runEnd]) >= 0x80)
+            ++runEnd;
+        if (runEnd > pos)
+            bytes += codePage.ToAnsi(utf8.substr(pos, runEnd - pos));
+        pos = runEnd;
+    }
+    return bytes;
 }
 
 bool IsAscii(std::string_view bytes) {
@@ -236,12 +258,10 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
     }
 
     const bool showSystemFolders = ShowSystemFolders();
-    bool systemSectionRead = false;
     const Records records = SplitRecords(*content);
     for (size_t i = 0; i < records.size();) {
         const std::string_view record = records[i];
         if (record == TAG_GROUP_USER || (record == TAG_PATHS_SYSTEM && showSystemFolders)) {
-            systemSectionRead = systemSectionRead || record == TAG_PATHS_SYSTEM;
             bool failed = false;
             i = ReadItemSection(collection, records, i + 1, failed);
             if (failed)
@@ -255,8 +275,10 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
             ++i;
         }
     }
+    // The System Folders group must still be made when the file did not bring it, which includes a section
+    // that held no item: a save with the option on writes the section even when the tree has no such group.
     if (completeLoadedTree_)
-        completeLoadedTree_(collection, showSystemFolders && !systemSectionRead);
+        completeLoadedTree_(collection, showSystemFolders && !collection.KeyExists(MIT_PATHS_SYSTEM));
     return true;
 }
 
@@ -281,8 +303,11 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         if (auto number = ParseDecimal<int32_t>(text))
             set(*number);
     };
+    // The words the writer uses are taken directly; anything else is read as a stored boolean.
     const auto setBoolean = [&](auto set) {
-        if (auto flag = ParseBooleanText(text))
+        if (text == kTrue || text == kFalse)
+            set(text == kTrue);
+        else if (auto flag = ParseBooleanText(text))
             set(*flag);
     };
     switch (field) {
@@ -374,7 +399,7 @@ std::string modFileHandler::ConfigurationBytes(const clsMenuCollection& collecti
     if (ShowSystemFolders())
         WriteItemSection(out, collection, MIT_PATHS_SYSTEM);
     WriteSummary(out);
-    return codePage_.ToAnsi(out);
+    return Utf8ToFile(out, codePage_);
 }
 
 void modFileHandler::WriteItemSection(std::string& out, const clsMenuCollection& collection,
@@ -449,7 +474,7 @@ std::string modFileHandler::TextListingBytes(const clsMenuCollection& collection
     WriteTextListing(out, collection, MIT_GROUP_USER);
     if (ShowSystemFolders())
         WriteTextListing(out, collection, MIT_PATHS_SYSTEM);
-    return codePage_.ToAnsi(out);
+    return Utf8ToFile(out, codePage_);
 }
 
 // Depth first without recursion, so that a deeply nested tree cannot exhaust the stack; an item is listed at
@@ -490,7 +515,7 @@ bool modFileHandler::UpdateSummary(std::string_view path) {
     std::string summary;
     WriteSummary(summary);
     return fileSystem_.ReplaceFileAtomically(filePath,
-                                             RemoveSummaryBlocks(*content) + codePage_.ToAnsi(summary));
+                                             RemoveSummaryBlocks(*content) + Utf8ToFile(summary, codePage_));
 }
 
 // Keeps every byte of the file except its summary blocks (RemoveSummaryBlock for each one found) and anything

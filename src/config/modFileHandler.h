@@ -2,12 +2,12 @@
 // modFileHandler: finds, reads and writes the .krvc configuration file, keeps its summary texts, and writes
 // the plain-text listing of a tree.
 
-#include "model/DateTime.h"
-
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/DateTime.h"
 
 namespace krv {
 

@@ -573,7 +573,9 @@ template <typename Visit> void clsMenuCollection::ClimbOwners(const clsMenuItem&
     std::string owner = item.OwnerName();
     while (owner != TOP_LEVEL_OWNER) {
         const Node* node = FindKey(owner);
-        if (!node || node->label > scanLimit)
+        // The pass goes on before the owner just met, so an owner at or after it (an item that owns itself,
+        // or owners that form a loop) ends the climb instead of repeating it for ever.
+        if (!node || node->label >= scanLimit)
             return;
         if (!visit(*node))
             return;

@@ -1,10 +1,10 @@
 #include "settings/modOptions.h"
 
-#include "settings/RegistryNames.h"
-#include "settings/clsRegHandler.h"
-
 #include <cctype>
 #include <utility>
+
+#include "settings/RegistryNames.h"
+#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {

@@ -1,13 +1,14 @@
 // Win32FileSystem and the ANSI code page against the real API (Wine's on Linux), in a folder of their own.
-#include "platform/Text.h"
-#include "platform/win32/Win32CodePage.h"
-#include "platform/win32/Win32FileSystem.h"
-
-#include <algorithm>
-#include <gtest/gtest.h>
 #include <windows.h>
 // <windows.h> maps DeleteFile to DeleteFileW; here it is the file system operation.
 #undef DeleteFile
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include "platform/Text.h"
+#include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Win32FileSystem.h"
 
 namespace krv {
 namespace {

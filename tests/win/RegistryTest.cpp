@@ -1,11 +1,12 @@
 // clsRegHandler over the real registry (Wine's on Linux). Every test works below one key of its own and
 // removes it afterwards.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
 #include "platform/Text.h"
 #include "platform/win32/Win32Registry.h"
 #include "settings/clsRegHandler.h"
-
-#include <gtest/gtest.h>
-#include <windows.h>
 
 namespace krv {
 namespace {

@@ -1,9 +1,9 @@
 #include "platform/win32/Win32FileSystem.h"
 
+#include <algorithm>
+
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
-
-#include <algorithm>
 
 // <windows.h> maps DeleteFile to its A or W function; here it is the name of the interface operation.
 #undef DeleteFile
@@ -28,10 +28,9 @@ bool WriteAll(HANDLE file, std::string_view content) {
 // Creates a new, empty file beside the target whose name no other file has. The name is made from the
 // target's own, so that it stays inside the same folder (and volume) whatever the length of the path.
 unique_file_handle CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
-    static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target + L".~krv" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                    std::to_wstring(++counter) + L".tmp";
+                    std::to_wstring(attempt) + L".tmp";
         unique_file_handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file || GetLastError() != ERROR_FILE_EXISTS)

@@ -41,6 +41,36 @@ struct ItemFields {
     }
 };
 
+// A group's record as the program writes it; the other fields keep the defaults above.
+inline ItemFields GroupFields(std::string name, std::string caption, std::string owner,
+                              std::string location) {
+    ItemFields f;
+    f.Name = std::move(name);
+    f.Caption = std::move(caption);
+    f.OwnerName = std::move(owner);
+    f.IconID = "2";
+    f.SubMenu = "True";
+    f.ItemType = "MIT_GROUP_GENERAL";
+    f.Description = f.Name == "MIT_GROUP_USER" ? "Personal Group" : "Group";
+    f.ItemLocation = std::move(location);
+    return f;
+}
+
+// A folder shortcut's record as the program writes it, opening a folder window or Windows Explorer.
+inline ItemFields ShortcutFields(std::string name, std::string caption, std::string owner, std::string path,
+                                 std::string location, bool explorer = false) {
+    ItemFields f;
+    f.Name = std::move(name);
+    f.Caption = std::move(caption);
+    f.OwnerName = std::move(owner);
+    f.IconID = explorer ? "4" : "3";
+    f.OpenType = explorer ? "MIT_PATH_EXPLORER" : "MIT_PATH_SHORTCUT";
+    f.Description = "Folder Shortcut";
+    f.FolderPath = std::move(path);
+    f.ItemLocation = std::move(location);
+    return f;
+}
+
 class FileBuilder {
 public:
     // One record: the text and its NUL.

@@ -1,5 +1,7 @@
 #include "config/modFileHandler.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "model/clsMenuCollection.h"
@@ -8,8 +10,6 @@
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
 #include "unit/config/ConfigFileBuilder.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -59,16 +59,8 @@ protected:
 
 // The personal group of the golden file, as the layout stores it.
 ItemFields PersonalGroupRecord() {
-    ItemFields f;
-    f.Name = "MIT_GROUP_USER";
-    f.Caption = "Personal";
-    f.OwnerName = "-1";
-    f.IconID = "2";
-    f.SubMenu = "True";
-    f.ItemType = "MIT_GROUP_GENERAL";
-    f.Description = "Personal Group";
+    ItemFields f = test::GroupFields("MIT_GROUP_USER", "Personal", "-1", "\\\\");
     f.ItemPath = "\\Personal";
-    f.ItemLocation = "\\\\";
     f.TimeCreated = "7|12|2026|8|5|3|";
     return f;
 }
@@ -109,26 +101,11 @@ TEST_F(FileHandlerTest, SaveWritesTheLayoutByteForByte) {
 
     ASSERT_TRUE(handler.SaveConfigFile(tree, kFile, false));
 
-    ItemFields workRecord;
+    ItemFields workRecord = test::GroupFields("N1", "Work \xE9t\xE9", "MIT_GROUP_USER", "\\\\Personal");
     workRecord.Position = "2";
-    workRecord.Name = "N1";
-    workRecord.Caption = "Work \xE9t\xE9";
     workRecord.flags = "16";
-    workRecord.OwnerName = "MIT_GROUP_USER";
-    workRecord.IconID = "2";
-    workRecord.SubMenu = "True";
-    workRecord.ItemType = "MIT_GROUP_GENERAL";
-    workRecord.Description = "Group";
-    workRecord.ItemLocation = "\\\\Personal";
     workRecord.TimeCreated = "7|12|2026|8|5|3|";
-    ItemFields docsRecord;
-    docsRecord.Name = "N2";
-    docsRecord.Caption = "Docs";
-    docsRecord.OwnerName = "N1";
-    docsRecord.IconID = "4";
-    docsRecord.OpenType = "MIT_PATH_EXPLORER";
-    docsRecord.Description = "Folder Shortcut";
-    docsRecord.FolderPath = "D:\\Docs";
+    ItemFields docsRecord = test::ShortcutFields("N2", "Docs", "N1", "D:\\Docs", "", true);
     docsRecord.NetworkPath = "\\\\srv\\docs";
     docsRecord.Remark = "r";
     docsRecord.KeyboardCode = "49";
@@ -144,21 +121,10 @@ TEST_F(FileHandlerTest, SaveWritesTheLayoutByteForByte) {
     openAllRecord.ItemType = "MIT_OPENALL";
     openAllRecord.Description = "Open-All";
     openAllRecord.TimeCreated = "7|12|2026|8|5|3|";
-    ItemFields systemRecord;
-    systemRecord.Name = "MIT_PATHS_SYSTEM";
-    systemRecord.Caption = "System Folders";
-    systemRecord.OwnerName = "-1";
-    systemRecord.IconID = "2";
-    systemRecord.SubMenu = "True";
-    systemRecord.ItemType = "MIT_PATHS_SYSTEM";
-    systemRecord.Description = "Group"; // described before its type was set
+    ItemFields systemRecord = test::GroupFields("MIT_PATHS_SYSTEM", "System Folders", "-1", "");
+    systemRecord.ItemType = "MIT_PATHS_SYSTEM"; // described as a group before its type was set
     systemRecord.TimeCreated = "7|12|2026|8|5|3|";
-    ItemFields windowsRecord;
-    windowsRecord.Name = "SYS1";
-    windowsRecord.Caption = "Windows";
-    windowsRecord.OwnerName = "MIT_PATHS_SYSTEM";
-    windowsRecord.Description = "Folder Shortcut";
-    windowsRecord.FolderPath = "C:\\Windows";
+    ItemFields windowsRecord = test::ShortcutFields("SYS1", "Windows", "MIT_PATHS_SYSTEM", "C:\\Windows", "");
     windowsRecord.TimeCreated = "7|12|2026|8|5|3|";
 
     const std::string expected = FileBuilder()
@@ -362,6 +328,21 @@ TEST_F(FileHandlerTest, AnEmptySectionDoesNotSwallowTheNextOne) {
     EXPECT_EQ(tree.Item(2)->Name(), "SYS1");
     EXPECT_EQ(handler.Summary().SummaryTitle, "after");
     EXPECT_EQ(completions, std::vector<bool>{false});
+
+    // An empty System Folders section brings no group, so the group must still be made.
+    fs.AddFile(kFile, FileBuilder()
+                          .Record("[MIT_GROUP_USER:]")
+                          .Item(PersonalGroupRecord())
+                          .Record("[END:]")
+                          .Record("[MIT_PATHS_SYSTEM:]")
+                          .Record("[END:]")
+                          .SummaryBlock("[SUMMARY_TITLE:]", "kept")
+                          .Bytes());
+    clsMenuCollection withEmptySystem;
+    ASSERT_TRUE(handler.LoadConfigFile(withEmptySystem, kFile));
+    EXPECT_EQ(withEmptySystem.Count(), 1);
+    EXPECT_EQ(handler.Summary().SummaryTitle, "kept");
+    EXPECT_EQ(completions, (std::vector<bool>{false, true}));
 }
 
 TEST_F(FileHandlerTest, MissingEmptyAndUnreadableFilesFailToLoad) {
@@ -433,6 +414,37 @@ TEST_F(FileHandlerTest, BadFieldTextsKeepTheirDefaults) {
     EXPECT_TRUE(item.TimeCreated().IsZero());
     EXPECT_EQ(item.TimeModified(), (DateTime{2000, 1, 1, 0, 0, 0}));
     EXPECT_TRUE(item.TimeAccessed().IsZero());
+}
+
+TEST_F(FileHandlerTest, ItemsThatOwnThemselvesAreLoadedAndSavedWithoutHanging) {
+    ItemFields selfOwned;
+    selfOwned.Name = "N1";
+    selfOwned.OwnerName = "N1";
+    ItemFields loopA;
+    loopA.Name = "N2";
+    loopA.OwnerName = "N3";
+    ItemFields loopB = loopA;
+    loopB.Name = "N3";
+    loopB.OwnerName = "N2";
+    ItemFields selfGroup = PersonalGroupRecord();
+    selfGroup.OwnerName = "MIT_GROUP_USER";
+    fs.AddFile(kFile, FileBuilder()
+                          .Record("[MIT_GROUP_USER:]")
+                          .Item(selfGroup)
+                          .Item(selfOwned)
+                          .Item(loopA)
+                          .Item(loopB)
+                          .Record("[END:]")
+                          .Bytes());
+    clsMenuCollection tree;
+    ASSERT_TRUE(handler.LoadConfigFile(tree, kFile));
+    EXPECT_EQ(tree.Count(), 4);
+    // Only the group itself belongs to its section: nothing else reaches it.
+    EXPECT_EQ(handler.ConfigurationBytes(tree),
+              FileBuilder().Record("[MIT_GROUP_USER:]").Item(selfGroup).Record("[END:]").Bytes() +
+                  FileBuilder().Record("[MIT_PATHS_SYSTEM:]").Record("[END:]").Bytes());
+    EXPECT_EQ(handler.TextListingBytes(tree).substr(handler.TextListingBytes(tree).rfind("\r\n\r\n") + 4),
+              "[Personal]\r\n");
 }
 
 TEST(FileDate, FormatAndParse) {

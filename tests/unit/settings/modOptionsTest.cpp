@@ -1,10 +1,10 @@
 #include "settings/modOptions.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeRegistry.h"
 #include "settings/RegistryNames.h"
 #include "settings/clsRegHandler.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
