@@ -137,5 +137,9 @@ file(GLOB KARVELLO_E2E_PROBE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tes
 if(KARVELLO_E2E_PROBE_SOURCES)
     add_library(e2e_menu_probe SHARED ${KARVELLO_E2E_PROBE_SOURCES})
     set_target_properties(e2e_menu_probe PROPERTIES PREFIX "")
+    if(MINGW)
+        # The helper looks the hook up by its plain name, also where 32-bit stdcall would decorate it.
+        target_link_options(e2e_menu_probe PRIVATE -Wl,--kill-at)
+    endif()
     karvello_static_runtime(e2e_menu_probe)
 endif()
