@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include <utility>
 #include <vector>
 
 #include "ResourceIds.h"
@@ -135,7 +136,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayNotification(LOWORD(lParam));
         return 0;
     case SHORTCUT_KEY_MESSAGE:
-        OpenShortcutKey(context_, static_cast<uint32_t>(wParam));
+        OnShortcutKey(static_cast<uint32_t>(wParam));
         return 0;
     case WM_CLOSE:
         ::DestroyWindow(Handle());
@@ -211,6 +212,17 @@ void frmMain::ShowFolderMenu() {
     if (!state.ExitRequested)
         ::PostMessageW(Handle(), WM_NULL, 0, 0);
     state.MenuShowing = false;
+    for (const uint32_t key : std::exchange(deferredShortcutKeys_, {}))
+        OpenShortcutKey(context_, key);
+}
+
+// A shortcut pressed while the popup menu is open waits until the menu has closed: opening its item may
+// rebuild the menu, which must not happen under the open menu.
+void frmMain::OnShortcutKey(uint32_t virtualKey) {
+    if (services_.state.MenuShowing)
+        deferredShortcutKeys_.push_back(virtualKey);
+    else
+        OpenShortcutKey(context_, virtualKey);
 }
 
 int frmMain::MenuDpi() const {

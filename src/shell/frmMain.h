@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/Program.h"
 #include "platform/MenuHost.h"
@@ -61,6 +63,7 @@ private:
     void LoadStartup();
     void AddIcon();
     void OnTrayNotification(UINT mouseMessage);
+    void OnShortcutKey(uint32_t virtualKey);
     void ShowFolderMenu();
     void OnMeasureItem(MEASUREITEMSTRUCT& record);
     void OnDrawItem(const DRAWITEMSTRUCT& record);
@@ -88,6 +91,7 @@ private:
     unique_hicon trayIcon_;
     bool shutDown_ = false;
     KeyboardHook keyboardHook_;
+    std::vector<uint32_t> deferredShortcutKeys_;
 };
 
 } // namespace krv
