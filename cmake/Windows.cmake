@@ -131,3 +131,15 @@ if(KARVELLO_E2E_HELPER_SOURCES)
     endif()
     karvello_static_runtime(e2e_helper)
 endif()
+
+# The helper's menu probe, a library it hooks into a program under test to read that program's menus.
+file(GLOB KARVELLO_E2E_PROBE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/probe/*.cpp)
+if(KARVELLO_E2E_PROBE_SOURCES)
+    add_library(e2e_menu_probe SHARED ${KARVELLO_E2E_PROBE_SOURCES})
+    set_target_properties(e2e_menu_probe PROPERTIES PREFIX "")
+    if(MINGW)
+        # The helper looks the hook up by its plain name, also where 32-bit stdcall would decorate it.
+        target_link_options(e2e_menu_probe PRIVATE -Wl,--kill-at)
+    endif()
+    karvello_static_runtime(e2e_menu_probe)
+endif()

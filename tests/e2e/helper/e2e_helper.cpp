@@ -7,6 +7,10 @@
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 
+#include <windows.h>
+
+#include <psapi.h>
+
 #include <cstdio>
 #include <cwchar>
 #include <fcntl.h>
@@ -341,6 +345,74 @@ int MessageBoxCommand(const CommandLine& command) {
                          command.Option(L"title").value_or(L"").c_str(), found->second | MB_ICONQUESTION);
 }
 
+// The entries of the popup that a window's menu bar holds first (the popup a tray program shows), read by
+// e2e_menu_probe.dll inside the window's process, since menus cannot be read from another process.
+int WindowMenuCommand(const CommandLine& command) {
+    HWND window = ParseHandle(command.positional[0]);
+    DWORD processId = 0;
+    const DWORD threadId = ::GetWindowThreadProcessId(window, &processId);
+    wchar_t helperPath[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, helperPath, MAX_PATH);
+    std::wstring probePath(helperPath);
+    probePath = probePath.substr(0, probePath.find_last_of(L'\\') + 1) + L"e2e_menu_probe.dll";
+    const std::wstring outputPath = probePath + L".menu.txt";
+    ::DeleteFileW(outputPath.c_str());
+
+    const unique_hmodule probe(::LoadLibraryW(probePath.c_str()));
+    const auto hook = probe ? reinterpret_cast<HOOKPROC>(
+                                  reinterpret_cast<void*>(::GetProcAddress(probe.get(), "MenuProbeHook")))
+                            : nullptr;
+    if (threadId == 0 || hook == nullptr) {
+        PrintError(L"cannot probe window " + command.positional[0]);
+        return 1;
+    }
+    HHOOK installed = ::SetWindowsHookExW(WH_GETMESSAGE, hook, probe.get(), threadId);
+    if (installed == nullptr) {
+        PrintError(L"cannot hook the thread of window " + command.positional[0]);
+        return 1;
+    }
+    constexpr WPARAM kProbeMarker = 0x4B52564D;
+    std::FILE* file = nullptr;
+    for (DWORD waited = 0; waited < command.TimeoutMs() && file == nullptr; waited += 100) {
+        if (waited % 1000 == 0)
+            ::PostMessageW(window, WM_NULL, kProbeMarker, 0);
+        ::Sleep(100);
+        file = _wfopen(outputPath.c_str(), L"rb");
+    }
+    ::UnhookWindowsHookEx(installed);
+    if (file == nullptr) {
+        PrintError(L"window " + command.positional[0] + L" did not show its menu");
+        return 1;
+    }
+    std::string text;
+    char buffer[4096];
+    for (size_t read; (read = std::fread(buffer, 1, sizeof(buffer), file)) > 0;)
+        text.append(buffer, read);
+    std::fclose(file);
+    ::DeleteFileW(outputPath.c_str());
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return text.rfind("no popup", 0) == 0 ? 1 : 0;
+}
+
+// Private memory, working set and the GDI and USER object counts of a process, by its Windows process id.
+int ProcessInfoCommand(const CommandLine& command) {
+    const DWORD processId = static_cast<DWORD>(std::wcstoul(command.positional[0].c_str(), nullptr, 10));
+    const unique_kernel_handle process(
+        ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof(memory);
+    if (!process || !::GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                                            sizeof(memory))) {
+        PrintError(L"cannot read process " + command.positional[0]);
+        return 1;
+    }
+    Print(L"private=" + std::to_wstring(memory.PrivateUsage));
+    Print(L"workingset=" + std::to_wstring(memory.WorkingSetSize));
+    Print(L"gdi=" + std::to_wstring(::GetGuiResources(process.get(), GR_GDIOBJECTS)));
+    Print(L"user=" + std::to_wstring(::GetGuiResources(process.get(), GR_USEROBJECTS)));
+    return 0;
+}
+
 // A stand-in for the resident Karvello in the uninstaller's tests: a hidden window of the class
 // "KarvelloStandIn" that takes the hand-over message "!KARVELLO!REGMSG!". When it arrives, the window writes
 // one line to the record file (the message's parameters and the "TRANSFER" value as it stood at that moment,
@@ -419,6 +491,8 @@ void Usage() {
         L"  click-button --title TEXT --button CAPTION [--timeout MS]\n"
         L"  dialog-text --title TEXT [--timeout MS]          the dialog's static texts\n"
         L"  resources PROGRAM.exe                            version strings, icon count, manifest\n"
+        L"  window-menu HWND                                 entries of the first popup of its menu bar\n"
+        L"  process-info PID                                 private bytes, working set, GDI and USER objects\n"
         L"  standin --record FILE                            a window playing the running Karvello");
 }
 
@@ -429,7 +503,8 @@ int Run(const Arguments& arguments) {
     }
     const std::wstring& name = arguments[0];
     const CommandLine command = Parse(Arguments(arguments.begin() + 1, arguments.end()));
-    const bool needsHandle = name == L"window-info" || name == L"wait-gone" || name == L"resources";
+    const bool needsHandle = name == L"window-info" || name == L"wait-gone" || name == L"resources" ||
+                             name == L"window-menu" || name == L"process-info";
     if (needsHandle && command.positional.empty()) {
         Usage();
         return 2;
@@ -454,6 +529,10 @@ int Run(const Arguments& arguments) {
         return MessageBoxCommand(command);
     if (name == L"resources")
         return ResourcesCommand(command);
+    if (name == L"window-menu")
+        return WindowMenuCommand(command);
+    if (name == L"process-info")
+        return ProcessInfoCommand(command);
     if (name == L"standin")
         return StandInCommand(command);
     Usage();
