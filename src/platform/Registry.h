@@ -32,6 +32,14 @@ struct RegistryValue {
     std::vector<uint8_t> data;
 };
 
+// REG_SZ data as the W functions store it (UTF-16LE units and one zero unit), and back to UTF-8. Reading
+// drops one trailing zero unit, so data written without a terminator reads back whole.
+std::vector<uint8_t> EncodeRegistryString(std::string_view utf8);
+std::string DecodeRegistryString(const std::vector<uint8_t>& data);
+// REG_DWORD data: four bytes little-endian. Shorter data (which Windows allows) reads as zero-extended.
+std::vector<uint8_t> EncodeRegistryDWord(uint32_t number);
+uint32_t DecodeRegistryDWord(const std::vector<uint8_t>& data);
+
 class IRegistry {
 public:
     virtual ~IRegistry() = default;
