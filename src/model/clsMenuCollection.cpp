@@ -127,20 +127,60 @@ void clsMenuCollection::Relabel() {
 }
 
 void clsMenuCollection::AssignLabel(NodeList::iterator it) {
-    const auto labelBefore = [&]() -> uint64_t { return it == nodes_.begin() ? 0 : std::prev(it)->label; };
+    const uint64_t low = it == nodes_.begin() ? 0 : std::prev(it)->label;
     const auto next = std::next(it);
     if (next == nodes_.end()) {
-        if (labelBefore() <= std::numeric_limits<uint64_t>::max() - kLabelGap) {
-            it->label = labelBefore() + kLabelGap;
+        if (low <= std::numeric_limits<uint64_t>::max() - kLabelGap) {
+            it->label = low + kLabelGap;
             return;
         }
-    } else if (next->label - labelBefore() > 1) {
-        it->label = labelBefore() + (next->label - labelBefore()) / 2;
+    } else if (next->label - low > 1) {
+        it->label = low + (next->label - low) / 2;
         return;
     }
-    // No room left between the neighbours: spread all labels out again. Relative order is unchanged,
-    // so the label-sorted indexes stay valid.
-    Relabel();
+    SpreadLabelsAround(it);
+}
+
+void clsMenuCollection::SpreadLabelsAround(NodeList::iterator it) {
+    // No room between the neighbours: spread the labels of a neighbourhood evenly, doubling it until its
+    // label range leaves a comfortable gap per node. Repeated insertions at one place thus cost a local
+    // relabelling now and then instead of a pass over the whole list. Relative order never changes, so the
+    // label-sorted indexes stay valid.
+    constexpr uint64_t kComfortableGap = uint64_t{1} << 12;
+    auto first = it;
+    auto last = it;
+    uint64_t count = 1;
+    for (uint64_t wanted = 2;; wanted *= 2) {
+        while (count < wanted && (first != nodes_.begin() || std::next(last) != nodes_.end())) {
+            if (first != nodes_.begin()) {
+                --first;
+                ++count;
+            }
+            if (count < wanted && std::next(last) != nodes_.end()) {
+                ++last;
+                ++count;
+            }
+        }
+        const bool wholeList = first == nodes_.begin() && std::next(last) == nodes_.end();
+        if (wholeList) {
+            Relabel();
+            return;
+        }
+        const uint64_t low = first == nodes_.begin() ? 0 : std::prev(first)->label;
+        const uint64_t high =
+            std::next(last) == nodes_.end() ? low + kLabelGap * (count + 1) : std::next(last)->label;
+        const uint64_t gap = (high - low) / (count + 1);
+        if (gap >= kComfortableGap) {
+            uint64_t label = low;
+            for (auto node = first;; ++node) {
+                label += gap;
+                node->label = label;
+                if (node == last)
+                    break;
+            }
+            return;
+        }
+    }
 }
 
 clsMenuCollection::Node* clsMenuCollection::Store(NodeList::iterator before, clsMenuItem&& item) {
@@ -198,7 +238,6 @@ clsMenuCollection::NodeList::iterator clsMenuCollection::SortedInsertionPoint(co
         return nodes_.end();
 
     const bool isGroup = item.SubMenu();
-    const std::string caption = Utf8ToUpper(item.Caption());
     Node* firstShortcut = nullptr; // A
     Node* firstGroup = nullptr;    // B
     Node* firstSibling = nullptr;  // C
@@ -213,7 +252,7 @@ clsMenuCollection::NodeList::iterator clsMenuCollection::SortedInsertionPoint(co
         } else if (!firstShortcut) {
             firstShortcut = sibling;
         }
-        if (sibling->SubMenu() == isGroup && Utf8ToUpper(sibling->Caption()) > caption)
+        if (sibling->SubMenu() == isGroup && CompareUpperCase(sibling->Caption(), item.Caption()) > 0)
             return IteratorOf(sibling);
     }
     if (isGroup) {

@@ -178,6 +178,7 @@ private:
     NodeList::iterator PlaceForAddOne(const clsMenuItem& item, bool append);
     void EnsureName(clsMenuItem& item);
     void AssignLabel(NodeList::iterator it);
+    void SpreadLabelsAround(NodeList::iterator it);
     void Relabel();
     static Node& NodeOf(const clsMenuItem& item);
     static void InsertByLabel(std::vector<Node*>& nodes, Node* node);

@@ -215,6 +215,20 @@ std::string Utf8ToUpper(std::string_view utf8) {
     return out;
 }
 
+int CompareUpperCase(std::string_view a, std::string_view b) {
+    size_t i = 0;
+    size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        const char32_t ca = ToUpperSimple(DecodeUtf8(a, i));
+        const char32_t cb = ToUpperSimple(DecodeUtf8(b, j));
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    return j < b.size() ? -1 : 0;
+}
+
 std::string Windows1252CodePage::ToAnsi(std::string_view utf8) const {
     static const std::unordered_map<char32_t, unsigned char> reverse = [] {
         std::unordered_map<char32_t, unsigned char> map;

@@ -24,6 +24,9 @@ std::string Utf8Substr(std::string_view utf8, size_t firstChar, size_t charCount
 // Upper case by the Unicode simple case mapping (Latin, Greek, Cyrillic and the other bicameral scripts),
 // so that sorting by upper-cased captions puts "é" beside "É".
 std::string Utf8ToUpper(std::string_view utf8);
+// Compares two texts as their upper-cased forms would compare (by code point), without making them:
+// negative, zero or positive.
+int CompareUpperCase(std::string_view a, std::string_view b);
 
 // The single-byte ANSI code page in which configuration files, listings and Desktop.ini are written.
 class ICodePage {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace krv {
@@ -458,6 +459,111 @@ TEST(OrderTest, AssigningOverAStoredItemKeepsTheIndexesRight) {
     EXPECT_NE(c.GetMenuItemFromID(77, notFound), nullptr);
     // The key stays the key the item was added under.
     EXPECT_TRUE(c.KeyExists("A"));
+}
+
+} // namespace
+} // namespace krv
+
+namespace krv {
+namespace {
+
+// Random adds, removes and owner changes against a plain vector as the reference: the list order, the
+// per-owner children, sibling navigation and the identifier lookups must all agree after every step.
+TEST(IndexConsistencyTest, RandomEditsAgreeWithAPlainList) {
+    struct Ref {
+        std::string key;
+        std::string owner;
+        int32_t id;
+    };
+    std::vector<Ref> ref;
+    clsMenuCollection c;
+    uint32_t seed = 12345;
+    const auto random = [&](uint32_t bound) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % bound;
+    };
+    const char* owners[] = {"-1", "G1", "G2", "G3"};
+    int nextKey = 0;
+
+    for (int step = 0; step < 3000; ++step) {
+        const uint32_t op = ref.empty() ? 0 : random(10);
+        if (op < 5) {
+            clsMenuItem item = Named("k" + std::to_string(nextKey++), owners[random(4)]);
+            item.SetID(static_cast<int32_t>(random(50)));
+            const Ref entry{item.Name(), item.OwnerName(), item.ID()};
+            if (ref.empty() || op == 0) {
+                c.AddOne(item, true, false);
+                ref.push_back(entry);
+            } else {
+                const size_t at = random(static_cast<uint32_t>(ref.size()));
+                if (op < 3) {
+                    c.AddBefore(item, ref[at].key, false);
+                    ref.insert(ref.begin() + static_cast<long>(at), entry);
+                } else {
+                    c.AddAfter(item, ref[at].key, false);
+                    ref.insert(ref.begin() + static_cast<long>(at) + 1, entry);
+                }
+            }
+        } else if (op < 7) {
+            const size_t at = random(static_cast<uint32_t>(ref.size()));
+            c.Remove(ref[at].key);
+            ref.erase(ref.begin() + static_cast<long>(at));
+        } else {
+            const size_t at = random(static_cast<uint32_t>(ref.size()));
+            ref[at].owner = owners[random(4)];
+            ref[at].id = static_cast<int32_t>(random(50));
+            c.GetMenuItemFromName(ref[at].key)->SetOwnerName(ref[at].owner);
+            c.GetMenuItemFromName(ref[at].key)->SetID(ref[at].id);
+        }
+
+        if (step % 50 != 0)
+            continue;
+        ASSERT_EQ(c.Count(), static_cast<int32_t>(ref.size()));
+        std::vector<std::string> expectedKeys;
+        for (const Ref& r : ref)
+            expectedKeys.push_back(r.key);
+        ASSERT_EQ(Keys(c), expectedKeys) << "step " << step;
+        for (const char* owner : owners) {
+            std::vector<std::string> expectedChildren;
+            for (const Ref& r : ref) {
+                if (r.owner == owner)
+                    expectedChildren.push_back(r.key);
+            }
+            std::vector<std::string> children;
+            for (const clsMenuItem* child : c.Children(owner))
+                children.push_back(child->Name());
+            ASSERT_EQ(children, expectedChildren) << "owner " << owner << " step " << step;
+            for (size_t i = 0; i < expectedChildren.size(); ++i) {
+                const clsMenuItem& child = *c.GetMenuItemFromName(expectedChildren[i]);
+                ASSERT_EQ(c.GetPrevMenuItem(child), i == 0 ? "" : expectedChildren[i - 1]);
+            }
+        }
+        for (int32_t id = 0; id < 50; ++id) {
+            auto first = std::find_if(ref.begin(), ref.end(), [&](const Ref& r) { return r.id == id; });
+            bool notFound = false;
+            const clsMenuItem* found = c.GetMenuItemFromID(id, notFound);
+            ASSERT_EQ(notFound, first == ref.end());
+            if (found) {
+                ASSERT_EQ(found->Name(), first->key);
+            }
+        }
+    }
+}
+
+TEST(OrderTest, ThousandsOfInsertionsAtTheFrontKeepTheOrder) {
+    clsMenuCollection c;
+    c.AddOne(Named("tail"), true, false);
+    std::string front = "tail";
+    for (int i = 0; i < 5000; ++i) {
+        clsMenuItem item = Named("f" + std::to_string(i));
+        c.AddBefore(item, front, false);
+        front = item.Name();
+    }
+    const std::vector<std::string> keys = Keys(c);
+    ASSERT_EQ(keys.size(), 5001u);
+    for (int i = 0; i < 5000; ++i)
+        ASSERT_EQ(keys[static_cast<size_t>(i)], "f" + std::to_string(4999 - i));
+    EXPECT_EQ(c.GetPrevMenuItem(*c.GetMenuItemFromName("f0")), "f1");
 }
 
 } // namespace
