@@ -1,0 +1,125 @@
+#include "platform/win32/Win32Shell.h"
+
+#include <memory>
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include "platform/Text.h"
+
+namespace krv {
+namespace {
+
+// Owns one reference to a COM object and releases it once.
+template <typename T> class ComRef {
+public:
+    ComRef() = default;
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    ~ComRef() {
+        if (pointer_ != nullptr)
+            pointer_->Release();
+    }
+    T* operator->() const { return pointer_; }
+    // For the calls that hand a new reference back through a void** argument.
+    void** put() { return reinterpret_cast<void**>(&pointer_); }
+
+private:
+    T* pointer_ = nullptr;
+};
+
+struct CoTaskMemDeleter {
+    void operator()(wchar_t* text) const { CoTaskMemFree(text); }
+};
+
+} // namespace
+
+Win32ShellLinkWriter::Win32ShellLinkWriter()
+    : comInitialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+
+Win32ShellLinkWriter::~Win32ShellLinkWriter() {
+    if (comInitialized_)
+        CoUninitialize();
+}
+
+bool Win32ShellLinkWriter::WriteShellLink(std::string_view linkPath, const ShellLinkContent& content) {
+    ComRef<IShellLinkW> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put())))
+        return false;
+    if (FAILED(link->SetPath(Widen(content.target).c_str())) || FAILED(link->SetShowCmd(content.showCommand)) ||
+        FAILED(link->SetDescription(Widen(content.description).c_str())))
+        return false;
+    ComRef<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, file.put())))
+        return false;
+    return SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
+}
+
+std::optional<std::string> Win32ShellFolders::ShellFolderPath(ShellFolder folder) {
+    const KNOWNFOLDERID* id = nullptr;
+    switch (folder) {
+    case ShellFolder::Desktop:
+        id = &FOLDERID_Desktop;
+        break;
+    case ShellFolder::SendTo:
+        id = &FOLDERID_SendTo;
+        break;
+    case ShellFolder::Favorites:
+        id = &FOLDERID_Favorites;
+        break;
+    }
+    wchar_t* raw = nullptr;
+    const HRESULT result = SHGetKnownFolderPath(*id, 0, nullptr, &raw);
+    const std::unique_ptr<wchar_t, CoTaskMemDeleter> path(raw);
+    if (FAILED(result) || path == nullptr || *path == L'\0')
+        return std::nullopt;
+    return Narrow(path.get());
+}
+
+MessageAnswer Win32MessageBox::Show(std::string_view text, std::string_view title, MessageButtons buttons,
+                                    MessageIcon icon) {
+    UINT style = MB_OK;
+    switch (buttons) {
+    case MessageButtons::Ok:
+        style = MB_OK;
+        break;
+    case MessageButtons::YesNo:
+        style = MB_YESNO;
+        break;
+    case MessageButtons::YesNoCancel:
+        style = MB_YESNOCANCEL;
+        break;
+    }
+    switch (icon) {
+    case MessageIcon::None:
+        break;
+    case MessageIcon::Information:
+        style |= MB_ICONINFORMATION;
+        break;
+    case MessageIcon::Exclamation:
+        style |= MB_ICONEXCLAMATION;
+        break;
+    case MessageIcon::Question:
+        style |= MB_ICONQUESTION;
+        break;
+    case MessageIcon::Critical:
+        style |= MB_ICONSTOP;
+        break;
+    }
+    switch (MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(), style)) {
+    case IDYES:
+        return MessageAnswer::Yes;
+    case IDNO:
+        return MessageAnswer::No;
+    case IDOK:
+        return MessageAnswer::Ok;
+    default:
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+    }
+}
+
+} // namespace krv

@@ -1,0 +1,24 @@
+#pragma once
+// What Unkarvel asks of Windows: the hand-over message to the resident Karvello and the uninstall command.
+
+#include <windows.h>
+
+#include "organized/modUninstall.h"
+
+namespace krv {
+
+class Win32UninstallHost final : public IUninstallHost {
+public:
+    // Registers the hand-over message first of all, so that both programs agree on its number.
+    Win32UninstallHost();
+
+    bool HasWindowsDirectory() override;
+    bool WindowExists(int64_t handle) override;
+    void PostHandOverMessage(int64_t handle) override;
+    bool StartCommand(std::string_view commandLine) override;
+
+private:
+    UINT handOverMessage_;
+};
+
+} // namespace krv
