@@ -1,2 +1,133 @@
 # Windows configuration (MinGW-w64 cross build or MSVC): the programs and the win test suite.
-# Filled in by the Windows build work.
+#
+# Every list of sources is a glob, so a new file in one of these places needs no edit here:
+#   src/platform/win32/*.cpp   karvello_win32, the Windows implementations of the platform interfaces
+#   src/shell/*.cpp            Karvello.exe (the resident program)
+#   src/*/frm*.cpp, frm*.rc    Karvello.exe (windows and dialogs, with their dialog templates)
+#   src/uninstall/*.cpp        Unkarvel.exe
+#   tests/win/*.cpp            win_tests.exe, GoogleTest suites run against the real API (under Wine on Linux)
+enable_language(RC)
+
+set(KARVELLO_RESOURCE_DIR ${PROJECT_SOURCE_DIR}/resources)
+set(KARVELLO_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
+configure_file(${KARVELLO_RESOURCE_DIR}/KarvelloVersion.h.in ${KARVELLO_GENERATED_DIR}/KarvelloVersion.h @ONLY)
+
+# Every Windows call goes through the W functions; Windows 10 is the oldest system the programs are built for.
+target_compile_definitions(karvello_core PUBLIC UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+
+# The programs must run on a bare Windows, so the C and C++ runtimes are linked in, not taken from DLLs.
+# (MSVC gets the same through CMAKE_MSVC_RUNTIME_LIBRARY in the top-level CMakeLists.txt.)
+function(karvello_static_runtime target)
+    if(MINGW)
+        target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+    endif()
+endfunction()
+
+# Windows programs with a window of their own: GUI subsystem, wWinMain as the entry point.
+function(karvello_gui_program target)
+    set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
+    if(MINGW)
+        target_link_options(${target} PRIVATE -municode)
+    endif()
+    karvello_static_runtime(${target})
+    target_include_directories(${target} PRIVATE ${KARVELLO_RESOURCE_DIR} ${KARVELLO_GENERATED_DIR})
+    if(MSVC)
+        # MSVC's linker writes a manifest of its own; it merges ours in when it is a source of the target.
+        target_sources(${target} PRIVATE ${KARVELLO_RESOURCE_DIR}/Karvello.manifest)
+        target_compile_definitions(${target} PRIVATE $<$<COMPILE_LANGUAGE:RC>:KARVELLO_MANIFEST_FROM_LINKER>)
+    endif()
+endfunction()
+
+# --- karvello_win32: the Windows side of the platform seam -------------------------------------------------
+file(GLOB KARVELLO_WIN32_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/win32/*.cpp)
+set(KARVELLO_WIN32_LIBRARIES user32 gdi32 shell32 ole32 oleaut32 uuid comctl32 advapi32 shlwapi mpr)
+if(KARVELLO_WIN32_SOURCES)
+    add_library(karvello_win32 STATIC ${KARVELLO_WIN32_SOURCES})
+    target_link_libraries(karvello_win32 PUBLIC karvello_core ${KARVELLO_WIN32_LIBRARIES})
+else()
+    add_library(karvello_win32 INTERFACE)
+    target_link_libraries(karvello_win32 INTERFACE karvello_core ${KARVELLO_WIN32_LIBRARIES})
+endif()
+
+# --- Karvello.exe ------------------------------------------------------------------------------------------
+file(GLOB KARVELLO_SHELL_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/shell/*.cpp)
+file(GLOB KARVELLO_FORM_SOURCES CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/src/*/frm*.cpp
+    ${PROJECT_SOURCE_DIR}/src/*/frm*.rc)
+# The uninstaller's files belong to Unkarvel.exe only.
+list(FILTER KARVELLO_FORM_SOURCES EXCLUDE REGEX "/src/uninstall/")
+set(KARVELLO_PROGRAM_SOURCES ${KARVELLO_SHELL_SOURCES} ${KARVELLO_FORM_SOURCES})
+list(REMOVE_DUPLICATES KARVELLO_PROGRAM_SOURCES)
+
+add_executable(Karvello ${KARVELLO_PROGRAM_SOURCES} ${KARVELLO_RESOURCE_DIR}/Karvello.rc)
+target_link_libraries(Karvello PRIVATE karvello_win32 karvello_core)
+karvello_gui_program(Karvello)
+
+# --- Unkarvel.exe ------------------------------------------------------------------------------------------
+file(GLOB KARVELLO_UNINSTALL_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/uninstall/*.cpp)
+add_executable(Unkarvel ${KARVELLO_UNINSTALL_SOURCES} ${KARVELLO_RESOURCE_DIR}/Unkarvel.rc)
+target_link_libraries(Unkarvel PRIVATE karvello_win32 karvello_core)
+karvello_gui_program(Unkarvel)
+
+# krvc.exe comes from src/tools; it too must run without the compiler's DLLs.
+if(TARGET krvc)
+    karvello_static_runtime(krvc)
+endif()
+
+# --- Tests -------------------------------------------------------------------------------------------------
+enable_testing()
+
+# On Linux the Windows programs run under Wine: ctest (and gtest_discover_tests, should anyone use it) starts
+# them through tests/win/wine-run.sh, which keeps a Wine prefix of its own inside this build tree.
+if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR AND CMAKE_HOST_UNIX)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/win/wine-run.sh)
+endif()
+
+# GoogleTest is built from source with this tool chain: Debian's sources by default, or any checkout named
+# by KARVELLO_GTEST_SOURCE_DIR. Without one, an installed GoogleTest package (vcpkg, MSYS2) is used.
+set(KARVELLO_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources to build for Windows")
+if(EXISTS ${KARVELLO_GTEST_SOURCE_DIR}/CMakeLists.txt)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    # The programs link the runtime statically (see above); GoogleTest must use the same one.
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${KARVELLO_GTEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    # GoogleTest's own code is not held to this project's warnings-as-errors rule.
+    foreach(gtest_target gtest gtest_main)
+        if(MSVC)
+            target_compile_options(${gtest_target} PRIVATE /WX-)
+        else()
+            target_compile_options(${gtest_target} PRIVATE -Wno-error)
+        endif()
+    endforeach()
+    set(KARVELLO_GTEST_LIBRARIES gtest gtest_main)
+else()
+    find_package(GTest CONFIG QUIET)
+    if(GTest_FOUND)
+        set(KARVELLO_GTEST_LIBRARIES GTest::gtest GTest::gtest_main)
+    endif()
+endif()
+
+file(GLOB KARVELLO_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
+if(KARVELLO_WIN_TEST_SOURCES AND KARVELLO_GTEST_LIBRARIES)
+    add_executable(win_tests ${KARVELLO_WIN_TEST_SOURCES})
+    target_link_libraries(win_tests PRIVATE karvello_win32 karvello_core ${KARVELLO_GTEST_LIBRARIES})
+    target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    karvello_static_runtime(win_tests)
+    add_test(NAME win COMMAND win_tests)
+    set_tests_properties(win PROPERTIES ENVIRONMENT "KARVELLO_WINEPREFIX=${PROJECT_BINARY_DIR}/wine/prefix")
+elseif(KARVELLO_WIN_TEST_SOURCES)
+    message(WARNING "GoogleTest not found: win_tests is not built (set KARVELLO_GTEST_SOURCE_DIR)")
+endif()
+
+# The end-to-end helper finds windows, posts messages and presses buttons in the programs under test
+# (tests/e2e/README.md); it is itself a Windows console program.
+file(GLOB KARVELLO_E2E_HELPER_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/helper/*.cpp)
+if(KARVELLO_E2E_HELPER_SOURCES)
+    add_executable(e2e_helper ${KARVELLO_E2E_HELPER_SOURCES})
+    target_link_libraries(e2e_helper PRIVATE karvello_win32 karvello_core version)
+    if(MINGW)
+        target_link_options(e2e_helper PRIVATE -municode)
+    endif()
+    karvello_static_runtime(e2e_helper)
+endif()

@@ -1,0 +1,32 @@
+# Installs Debian packages that are missing, so that the project's scripts work on a fresh machine.
+# Source this file, then: ensure_packages cmake ninja-build ...
+
+# True when dpkg knows the package as installed.
+package_installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+ensure_packages() {
+    if ! command -v dpkg-query >/dev/null 2>&1; then
+        return 0 # Not Debian: the tools are expected to be there already.
+    fi
+    local missing=()
+    local package
+    for package in "$@"; do
+        package_installed "$package" || missing+=("$package")
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "installing: ${missing[*]}"
+    # The package lists are refreshed once per script run, before the first install.
+    if [ -z "${KARVELLO_APT_UPDATED:-}" ]; then
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+        export KARVELLO_APT_UPDATED=1
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

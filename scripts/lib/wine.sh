@@ -1,0 +1,80 @@
+# Wine and a virtual display for running the Windows programs on Linux. Source this file.
+#
+#   wine_use_prefix DIR    use (and create on first use) the Wine prefix DIR; sets the Wine environment
+#   display_ensure         start Xvfb when there is no DISPLAY (display_stop ends it again)
+#
+# Wine must never wait for its Mono or Gecko installers, which cannot be downloaded on a build machine,
+# and must not link the prefix's Desktop or Documents to the real home folder, where a test would write
+# into the developer's own files. Prefixes are created once and reused; creating one takes about 10 s.
+
+wine_use_prefix() {
+    export WINEPREFIX
+    WINEPREFIX=$(realpath -m "$1")
+    export WINEDEBUG=${WINEDEBUG:--all}
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEARCH=win64
+    # Wine links the shell folders to the XDG folders of HOME; a home of its own keeps them inside the prefix.
+    export HOME=$WINEPREFIX.home
+    mkdir -p "$HOME"
+    _wine_create_prefix
+}
+
+_wine_create_prefix() {
+    if [ -f "$WINEPREFIX/.karvello-ready" ]; then
+        return 0
+    fi
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        # Two runs that need the prefix at the same time create it once.
+        flock 9
+        if [ -f "$WINEPREFIX/.karvello-ready" ]; then
+            exit 0
+        fi
+        rm -rf "$WINEPREFIX"
+        echo "creating Wine prefix $WINEPREFIX" >&2
+        DISPLAY="" wineboot -i >/dev/null 2>&1 || true
+        wineserver -w
+        if [ ! -f "$WINEPREFIX/system.reg" ]; then
+            echo "error: wineboot did not create $WINEPREFIX" >&2
+            exit 1
+        fi
+        # Replace every link to a folder outside the prefix by a folder of its own.
+        local link
+        find "$WINEPREFIX/drive_c/users" -maxdepth 2 -type l -print0 | while IFS= read -r -d '' link; do
+            rm -f "$link"
+            mkdir -p "$link"
+        done
+        touch "$WINEPREFIX/.karvello-ready"
+    ) 9>"$WINEPREFIX.lock"
+}
+
+# Starts Xvfb on a free display number unless a display is already there (or force is given).
+display_ensure() {
+    if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != force ]; then
+        return 0
+    fi
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${KARVELLO_SCREEN:-1280x800x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    KARVELLO_XVFB_PID=$!
+    local number
+    if ! read -r -t 20 number <"$fifo"; then
+        rm -f "$fifo"
+        echo "error: Xvfb did not start" >&2
+        return 1
+    fi
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+    export KARVELLO_XVFB_PID
+}
+
+# Ends the Wine processes of the prefix and the Xvfb that display_ensure started (if it started one).
+display_stop() {
+    if [ -n "${KARVELLO_XVFB_PID:-}" ]; then
+        wineserver -k 2>/dev/null || true
+        kill "$KARVELLO_XVFB_PID" 2>/dev/null || true
+        wait "$KARVELLO_XVFB_PID" 2>/dev/null || true
+        unset KARVELLO_XVFB_PID
+    fi
+}

@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# Runs every test of the project on a Debian machine, installing what is missing first:
+#   1. native Debug build with AddressSanitizer and UndefinedBehaviorSanitizer, and the unit tests
+#   2. native clang build of the libFuzzer targets, each fuzzed for its share of FUZZ_SECONDS (default 60)
+#   3. Windows x86_64 build (MinGW-w64), win_tests.exe under Wine, then the end-to-end tests
+#   4. Windows i686 build (compiled only: running 32-bit programs needs Wine's i386 multiarch)
+# Each suite counts once; the last line reads "N passed, N failed" and the exit code is 1 on any failure.
+# Build logs go to build-logs/; the build trees (build-native, build-fuzz, build-win, build-win32) are
+# reused by later runs.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+source "$root/scripts/lib/packages.sh"
+
+jobs=${KARVELLO_JOBS:-2}
+logs=$root/build-logs
+mkdir -p "$logs"
+started_all=$(date +%s)
+
+ensure_packages cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev \
+    g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xdotool imagemagick liblnk-utils || {
+    echo "error: could not install the tools the tests need" >&2
+    exit 1
+}
+
+# --- Bookkeeping ------------------------------------------------------------------------------------------
+results=()
+passed=0
+failed=0
+
+# record pass|fail|skip NAME DETAIL
+record() {
+    local mark
+    case $1 in
+    pass) mark=PASS && passed=$((passed + 1)) ;;
+    fail) mark=FAIL && failed=$((failed + 1)) ;;
+    skip) mark=SKIP ;;
+    esac
+    results+=("$(printf '%-5s %-20s %s' "$mark" "$2" "$3")")
+    echo "== $mark $2 $3"
+}
+
+# Runs a build command with its output in build-logs/NAME.log; shows the end of the log when it fails.
+build_step() { # NAME COMMAND...
+    local name=$1 start
+    shift
+    start=$(date +%s)
+    echo "== building $name"
+    if "$@" >"$logs/$name.log" 2>&1; then
+        record pass "$name" "($(($(date +%s) - start)) s)"
+        return 0
+    fi
+    tail -40 "$logs/$name.log"
+    record fail "$name" "($(($(date +%s) - start)) s, log: build-logs/$name.log)"
+    return 1
+}
+
+configure_and_build() { # BUILD_DIR CMAKE_ARGUMENTS...
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$dir" -G Ninja "$@" && cmake --build "$dir" -j "$jobs"
+}
+
+# GoogleTest's closing lines, for the summary: "N tests" or "N of M tests failed".
+gtest_counts() { # LOG
+    local total failures
+    total=$(grep -Eo '^\[==========\] [0-9]+ tests? from' "$1" | grep -Eo '[0-9]+' | head -1)
+    failures=$(grep -Eo '^\[  FAILED  \] [0-9]+ tests?,' "$1" | grep -Eo '[0-9]+' | head -1)
+    if [ -n "$failures" ]; then
+        echo "$failures of ${total:-?} tests failed"
+    else
+        echo "${total:-0} tests"
+    fi
+}
+
+# Runs a test program, its output shown and kept in build-logs/NAME.log.
+test_step() { # NAME COMMAND...
+    local name=$1 start status
+    shift
+    start=$(date +%s)
+    echo "== running $name"
+    "$@" 2>&1 | tee "$logs/$name.log"
+    status=${PIPESTATUS[0]}
+    local detail
+    detail="$(gtest_counts "$logs/$name.log"), $(($(date +%s) - start)) s"
+    if [ "$status" -eq 0 ]; then
+        record pass "$name" "($detail)"
+    else
+        record fail "$name" "($detail, exit code $status)"
+    fi
+}
+
+# --- 1. Native build and unit tests -----------------------------------------------------------------------
+if build_step native-build configure_and_build "$root/build-native" -DCMAKE_BUILD_TYPE=Debug -DKARVELLO_SANITIZE=ON; then
+    if [ -x "$root/build-native/unit_tests" ]; then
+        test_step unit "$root/build-native/unit_tests" --gtest_brief=1
+    elif [ -z "$(find "$root/tests/unit" -name '*.cpp' 2>/dev/null)" ]; then
+        record skip unit "(no unit tests yet)"
+    else
+        record fail unit "(tests/unit has sources but build-native/unit_tests was not built)"
+    fi
+fi
+
+# --- 2. Fuzz targets --------------------------------------------------------------------------------------
+fuzz_targets=()
+for source in "$root"/tests/fuzz/*.cpp; do
+    [ -f "$source" ] && fuzz_targets+=("$(basename "$source" .cpp)")
+done
+if [ ${#fuzz_targets[@]} -eq 0 ]; then
+    record skip fuzz "(no fuzz targets yet)"
+elif build_step fuzz-build bash -c 'cmake -S "$1" -B "$1/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DKARVELLO_FUZZ=ON &&
+        cmake --build "$1/build-fuzz" -j "$2" --target "${@:3}"' _ "$root" "$jobs" "${fuzz_targets[@]}"; then
+    # The time budget is shared fairly; each target gets at least 10 s.
+    budget=${FUZZ_SECONDS:-60}
+    share=$((budget / ${#fuzz_targets[@]}))
+    [ $share -lt 10 ] && share=10
+    fuzz_failed=()
+    for target in "${fuzz_targets[@]}"; do
+        corpus=$root/build-fuzz/corpus/$target
+        artifacts=$root/build-fuzz/findings/$target
+        mkdir -p "$corpus" "$artifacts"
+        directories=("$corpus")
+        [ -d "$root/tests/fuzz/corpus/$target" ] && directories+=("$root/tests/fuzz/corpus/$target")
+        echo "== fuzzing $target for $share s"
+        if "$root/build-fuzz/$target" "${directories[@]}" -max_total_time="$share" -timeout=10 -rss_limit_mb=2048 \
+            -artifact_prefix="$artifacts/" -print_final_stats=1 >"$logs/fuzz-$target.log" 2>&1; then
+            grep -E '^stat::number_of_executed_units' "$logs/fuzz-$target.log" | sed "s/^/   $target: /"
+        else
+            tail -30 "$logs/fuzz-$target.log"
+            fuzz_failed+=("$target")
+        fi
+    done
+    if [ ${#fuzz_failed[@]} -eq 0 ]; then
+        record pass fuzz "(${#fuzz_targets[@]} targets, $share s each)"
+    else
+        record fail fuzz "(findings in ${fuzz_failed[*]}: see build-fuzz/findings/ and build-logs/fuzz-*.log)"
+    fi
+fi
+
+# --- 3. Windows x86_64: build, win tests under Wine, end-to-end tests -------------------------------------
+if build_step windows-x86_64-build configure_and_build "$root/build-win" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"; then
+    if [ -f "$root/build-win/win_tests.exe" ]; then
+        test_step win "$root/tests/win/wine-run.sh" "$root/build-win/win_tests.exe" --gtest_brief=1
+    else
+        record skip win "(no tests/win sources)"
+    fi
+    start=$(date +%s)
+    echo "== running e2e"
+    "$root/tests/e2e/run.sh" --build "$root/build-win" 2>&1 | tee "$logs/e2e.log"
+    status=${PIPESTATUS[0]}
+    counts=$(grep -Eo '^e2e: [0-9]+ passed, [0-9]+ failed' "$logs/e2e.log" | sed 's/^e2e: //')
+    if [ "$status" -eq 0 ]; then
+        record pass e2e "(${counts:-?}, $(($(date +%s) - start)) s, artifacts: build-win/e2e-artifacts/)"
+    else
+        record fail e2e "(${counts:-?}, artifacts: build-win/e2e-artifacts/)"
+    fi
+fi
+
+# --- 4. Windows i686: compiled only -----------------------------------------------------------------------
+build_step windows-i686-build configure_and_build "$root/build-win32" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake"
+
+# --- Summary ----------------------------------------------------------------------------------------------
+echo
+echo "==== summary ($(($(date +%s) - started_all)) s) ===="
+printf '%s\n' "${results[@]}"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

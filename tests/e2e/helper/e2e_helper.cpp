@@ -1,0 +1,403 @@
+// e2e_helper.exe: the end-to-end tests' hands inside Wine. It finds the programs' windows, posts and sends
+// them messages, presses dialog buttons by their text and reads resources of the built programs, from
+// another process, as a user or another program would. tests/e2e/lib.sh wraps each command.
+//
+// Results go to standard output in UTF-8, one item a line; the exit code is 0 on success, 1 when the
+// window, dialog or button was not found in time (or the call failed) and 2 for a wrong command line.
+#include "platform/Text.h"
+#include "platform/win32/Handles.h"
+
+#include <cstdio>
+#include <cwchar>
+#include <fcntl.h>
+#include <io.h>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace krv {
+namespace {
+
+using Arguments = std::vector<std::wstring>;
+
+void Print(const std::wstring& line) {
+    const std::string text = Narrow(line) + "\n";
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
+
+void PrintError(const std::wstring& line) {
+    const std::string text = "e2e_helper: " + Narrow(line) + "\n";
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+// --name value options after the command; positional arguments stay in order.
+struct CommandLine {
+    std::map<std::wstring, std::wstring> options;
+    Arguments positional;
+
+    std::optional<std::wstring> Option(const wchar_t* name) const {
+        auto found = options.find(name);
+        return found == options.end() ? std::nullopt : std::optional<std::wstring>(found->second);
+    }
+    DWORD TimeoutMs() const {
+        return static_cast<DWORD>(std::wcstoul(Option(L"timeout").value_or(L"10000").c_str(), nullptr, 10));
+    }
+};
+
+CommandLine Parse(const Arguments& arguments) {
+    CommandLine result;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::wstring& argument = arguments[i];
+        if (argument.rfind(L"--", 0) == 0 && i + 1 < arguments.size()) {
+            result.options[argument.substr(2)] = arguments[++i];
+        } else {
+            result.positional.push_back(argument);
+        }
+    }
+    return result;
+}
+
+std::wstring WindowText(HWND window) {
+    const int length = ::GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(::GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+}
+
+std::wstring WindowClass(HWND window) {
+    wchar_t name[256] = {};
+    ::GetClassNameW(window, name, 256);
+    return name;
+}
+
+// Button captions carry '&' before their access key ("&Yes"); users read them without it.
+std::wstring WithoutAccessKeys(const std::wstring& text) {
+    std::wstring result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) {
+            ++i;
+        }
+        result.push_back(text[i]);
+    }
+    return result;
+}
+
+std::wstring HandleText(HWND window) {
+    return std::to_wstring(reinterpret_cast<uintptr_t>(window));
+}
+
+HWND ParseHandle(const std::wstring& text) {
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(std::wcstoull(text.c_str(), nullptr, 10)));
+}
+
+// Calls find every 50 ms until it gives a window or the time is up.
+template <typename Find> HWND WaitFor(DWORD timeoutMs, Find find) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (HWND window = find()) {
+            return window;
+        }
+        if (::GetTickCount64() >= deadline) {
+            return nullptr;
+        }
+        ::Sleep(50);
+    }
+}
+
+struct WindowQuery {
+    std::optional<std::wstring> className;
+    std::optional<std::wstring> title;
+    bool visibleOnly = false;
+};
+
+// Enumeration callbacks are plain functions: a lambda cannot take the stdcall convention on 32-bit Windows.
+BOOL CALLBACK CollectWindow(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> children;
+    ::EnumChildWindows(parent, &CollectWindow, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+HWND FindTopLevel(const WindowQuery& query) {
+    for (HWND window : TopLevelWindows()) {
+        if ((!query.className || WindowClass(window) == *query.className) &&
+            (!query.title || WindowText(window) == *query.title) &&
+            (!query.visibleOnly || ::IsWindowVisible(window))) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+HWND FindButton(HWND dialog, const std::wstring& caption) {
+    for (HWND child : Children(dialog)) {
+        if (WindowClass(child) == L"Button" && WithoutAccessKeys(WindowText(child)) == caption) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<UINT> ParseMessage(const std::wstring& text) {
+    static const std::map<std::wstring, UINT> named = {
+        {L"WM_NULL", WM_NULL},
+        {L"WM_CLOSE", WM_CLOSE},
+        {L"WM_QUIT", WM_QUIT},
+        {L"WM_COMMAND", WM_COMMAND},
+        {L"WM_ENDSESSION", WM_ENDSESSION},
+        {L"WM_QUERYENDSESSION", WM_QUERYENDSESSION},
+        {L"WM_USER", WM_USER},
+        {L"WM_TIMER", WM_TIMER},
+    };
+    if (auto found = named.find(text); found != named.end()) {
+        return found->second;
+    }
+    // "registered:NAME" is the number Windows gives the registered message NAME in every process.
+    const std::wstring registered = L"registered:";
+    if (text.rfind(registered, 0) == 0) {
+        const UINT number = ::RegisterWindowMessageW(text.substr(registered.size()).c_str());
+        return number == 0 ? std::nullopt : std::optional<UINT>(number);
+    }
+    wchar_t* end = nullptr;
+    const unsigned long number = std::wcstoul(text.c_str(), &end, 0);
+    return (end != text.c_str() && *end == L'\0') ? std::optional<UINT>(static_cast<UINT>(number))
+                                                  : std::nullopt;
+}
+
+uintptr_t ParseParameter(const CommandLine& command, size_t index) {
+    return command.positional.size() > index ? std::wcstoull(command.positional[index].c_str(), nullptr, 0)
+                                             : 0;
+}
+
+int FindWindowCommand(const CommandLine& command) {
+    WindowQuery query{command.Option(L"class"), command.Option(L"title"),
+                      command.options.count(L"visible") > 0};
+    HWND window = WaitFor(command.TimeoutMs(), [&] { return FindTopLevel(query); });
+    if (window == nullptr) {
+        return 1;
+    }
+    Print(HandleText(window));
+    return 0;
+}
+
+int WindowInfoCommand(const CommandLine& command) {
+    HWND window = ParseHandle(command.positional.at(0));
+    if (!::IsWindow(window)) {
+        return 1;
+    }
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(window, &processId);
+    Print(L"class=" + WindowClass(window));
+    Print(L"title=" + WindowText(window));
+    Print(L"visible=" + std::to_wstring(::IsWindowVisible(window) ? 1 : 0));
+    Print(L"pid=" + std::to_wstring(processId));
+    return 0;
+}
+
+int ListWindowsCommand() {
+    for (HWND window : TopLevelWindows()) {
+        Print(HandleText(window) + L"\t" + std::to_wstring(::IsWindowVisible(window) ? 1 : 0) + L"\t" +
+              WindowClass(window) + L"\t" + WindowText(window));
+    }
+    return 0;
+}
+
+int PostOrSendCommand(const CommandLine& command, bool send) {
+    if (command.positional.size() < 2) {
+        return 2;
+    }
+    HWND window = ParseHandle(command.positional[0]);
+    const std::optional<UINT> message = ParseMessage(command.positional[1]);
+    if (!message) {
+        PrintError(L"unknown message " + command.positional[1]);
+        return 2;
+    }
+    const auto wParam = static_cast<WPARAM>(ParseParameter(command, 2));
+    const auto lParam = static_cast<LPARAM>(ParseParameter(command, 3));
+    if (!send) {
+        return ::PostMessageW(window, *message, wParam, lParam) ? 0 : 1;
+    }
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutW(window, *message, wParam, lParam, SMTO_ABORTIFHUNG, command.TimeoutMs(),
+                               &result)) {
+        return 1;
+    }
+    Print(std::to_wstring(static_cast<intptr_t>(result)));
+    return 0;
+}
+
+int WaitGoneCommand(const CommandLine& command) {
+    HWND window = ParseHandle(command.positional.at(0));
+    // WaitFor looks for a window; here the "window" found is any non-null value once the handle is gone.
+    HWND gone = WaitFor(command.TimeoutMs(), [&] { return ::IsWindow(window) ? nullptr : HWND_MESSAGE; });
+    return gone != nullptr ? 0 : 1;
+}
+
+HWND WaitForDialog(const CommandLine& command) {
+    const std::optional<std::wstring> title = command.Option(L"title");
+    if (!title) {
+        return nullptr;
+    }
+    WindowQuery query{std::nullopt, title, true};
+    return WaitFor(command.TimeoutMs(), [&] { return FindTopLevel(query); });
+}
+
+int ClickButtonCommand(const CommandLine& command) {
+    const std::optional<std::wstring> caption = command.Option(L"button");
+    HWND dialog = WaitForDialog(command);
+    if (dialog == nullptr || !caption) {
+        PrintError(L"no visible window titled " + command.Option(L"title").value_or(L"?"));
+        return 1;
+    }
+    HWND button = WaitFor(command.TimeoutMs(), [&] { return FindButton(dialog, *caption); });
+    if (button == nullptr) {
+        PrintError(L"no button " + *caption);
+        return 1;
+    }
+    if (!::IsWindowEnabled(button)) {
+        PrintError(L"button " + *caption + L" is disabled");
+        return 1;
+    }
+    // The dialog gets the notification its button sends when clicked. BM_CLICK would do the same through
+    // the button, but a dialog that is not the active window ignores it, and under Wine without a window
+    // manager another process's dialog never is.
+    const int id = ::GetDlgCtrlID(button);
+    return ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button))
+               ? 0
+               : 1;
+}
+
+int DialogTextCommand(const CommandLine& command) {
+    HWND dialog = WaitForDialog(command);
+    if (dialog == nullptr) {
+        return 1;
+    }
+    for (HWND child : Children(dialog)) {
+        if (WindowClass(child) == L"Static" && ::GetWindowTextLengthW(child) > 0) {
+            Print(WindowText(child));
+        }
+    }
+    return 0;
+}
+
+// Reads the version strings, the icon count and the manifest of a built program without running it.
+int ResourcesCommand(const CommandLine& command) {
+    const std::wstring& path = command.positional.at(0);
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    if (size == 0) {
+        PrintError(L"no version resource in " + path);
+        return 1;
+    }
+    std::vector<BYTE> version(size);
+    ::GetFileVersionInfoW(path.c_str(), 0, size, version.data());
+    for (const wchar_t* name : {L"CompanyName", L"ProductName", L"FileDescription", L"FileVersion",
+                                L"ProductVersion", L"OriginalFilename"}) {
+        void* value = nullptr;
+        UINT length = 0;
+        const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        if (::VerQueryValueW(version.data(), query.c_str(), &value, &length) && length > 0) {
+            Print(std::wstring(name) + L"=" + static_cast<const wchar_t*>(value));
+        }
+    }
+    Print(L"Icons=" + std::to_wstring(::ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0)));
+
+    unique_hmodule module(
+        ::LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    HRSRC manifest =
+        module ? ::FindResourceW(module.get(), MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : nullptr;
+    if (manifest != nullptr) {
+        const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(module.get(), manifest)));
+        const std::string text(bytes, ::SizeofResource(module.get(), manifest));
+        Print(L"Manifest=" + std::to_wstring(text.size()) + L" bytes");
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fputs("\n", stdout);
+    }
+    return 0;
+}
+
+// Shows a message box and ends with the button's identifier (IDOK 1, IDCANCEL 2, IDYES 6, IDNO 7), so that
+// the harness can prove on itself that it reads and answers message boxes.
+int MessageBoxCommand(const CommandLine& command) {
+    static const std::map<std::wstring, UINT> buttons = {
+        {L"ok", MB_OK}, {L"yesno", MB_YESNO}, {L"yesnocancel", MB_YESNOCANCEL}, {L"okcancel", MB_OKCANCEL}};
+    const auto found = buttons.find(command.Option(L"buttons").value_or(L"ok"));
+    if (found == buttons.end()) {
+        return 2;
+    }
+    return ::MessageBoxW(nullptr, command.Option(L"text").value_or(L"").c_str(),
+                         command.Option(L"title").value_or(L"").c_str(), found->second | MB_ICONQUESTION);
+}
+
+void Usage() {
+    PrintError(
+        L"commands:\n"
+        L"  find-window [--class NAME] [--title TEXT] [--visible 1] [--timeout MS]   prints the window "
+        L"handle\n"
+        L"  window-info HWND                                 class, title, visible, pid\n"
+        L"  list-windows                                     every top-level window\n"
+        L"  post HWND MESSAGE [WPARAM [LPARAM]]              MESSAGE: number, WM_CLOSE..., registered:NAME\n"
+        L"  send HWND MESSAGE [WPARAM [LPARAM]]              prints the result\n"
+        L"  wait-gone HWND [--timeout MS]\n"
+        L"  click-button --title TEXT --button CAPTION [--timeout MS]\n"
+        L"  dialog-text --title TEXT [--timeout MS]          the dialog's static texts\n"
+        L"  resources PROGRAM.exe                            version strings, icon count, manifest");
+}
+
+int Run(const Arguments& arguments) {
+    if (arguments.empty()) {
+        Usage();
+        return 2;
+    }
+    const std::wstring& name = arguments[0];
+    const CommandLine command = Parse(Arguments(arguments.begin() + 1, arguments.end()));
+    const bool needsHandle = name == L"window-info" || name == L"wait-gone" || name == L"resources";
+    if (needsHandle && command.positional.empty()) {
+        Usage();
+        return 2;
+    }
+    if (name == L"find-window")
+        return FindWindowCommand(command);
+    if (name == L"window-info")
+        return WindowInfoCommand(command);
+    if (name == L"list-windows")
+        return ListWindowsCommand();
+    if (name == L"post")
+        return PostOrSendCommand(command, false);
+    if (name == L"send")
+        return PostOrSendCommand(command, true);
+    if (name == L"wait-gone")
+        return WaitGoneCommand(command);
+    if (name == L"click-button")
+        return ClickButtonCommand(command);
+    if (name == L"dialog-text")
+        return DialogTextCommand(command);
+    if (name == L"messagebox")
+        return MessageBoxCommand(command);
+    if (name == L"resources")
+        return ResourcesCommand(command);
+    Usage();
+    return 2;
+}
+
+} // namespace
+} // namespace krv
+
+int wmain(int argc, wchar_t** argv) {
+    // Bash reads the output; Windows line ends would leave a carriage return on every value.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    return krv::Run(krv::Arguments(argv + 1, argv + argc));
+}
