@@ -1,8 +1,11 @@
 #pragma once
 // Identifiers of the Options dialog, the pause window and the About box, shared by their .rc files and code.
 
-// frmOptions
+// frmOptions: the dialog with the tab control and its buttons, and one page per tab
 #define IDD_OPTIONS 200
+#define IDD_OPTIONS_GENERAL 220
+#define IDD_OPTIONS_APPEARANCE 221
+#define IDD_OPTIONS_ADVANCED 222
 #define IDC_SSTAB1 201
 #define IDC_TV_GENERAL 202
 #define IDC_TV_APPEARANCE 203

@@ -56,7 +56,9 @@ bool frmAbout::OnInitDialog() {
     AddToolTip(IDC_CMD_OK, "Close this window");
     AddToolTip(IDC_CMD_SYSINFO, "Show System Info Window");
     AddToolTip(IDC_CMD_TECHSUPPORT, "Open Karvello Technical Support Web Page");
-    return true;
+    ::SetFocus(Item(IDC_CMD_OK));
+    return false; // the focus is set
+
 }
 
 bool frmAbout::OnCommand(int id, int notifyCode, HWND) {

@@ -16,14 +16,15 @@ constexpr const char* kWindowName = "frmOptions";
 
 struct TabControls {
     OptionsTab Tab;
+    int Page;
     int Tree;
     int Frame;
     int Label;
 };
 constexpr TabControls kTabControls[] = {
-    {OptionsTab::General, IDC_TV_GENERAL, IDC_FRAME1, IDC_LBL_INF_GENERAL},
-    {OptionsTab::Appearance, IDC_TV_APPEARANCE, IDC_FRAME2, IDC_LBL_INF_APPEARANCE},
-    {OptionsTab::Advanced, IDC_TV_ADVANCED, IDC_FRAME3, IDC_LBL_INF_ADVANCED},
+    {OptionsTab::General, IDD_OPTIONS_GENERAL, IDC_TV_GENERAL, IDC_FRAME1, IDC_LBL_INF_GENERAL},
+    {OptionsTab::Appearance, IDD_OPTIONS_APPEARANCE, IDC_TV_APPEARANCE, IDC_FRAME2, IDC_LBL_INF_APPEARANCE},
+    {OptionsTab::Advanced, IDD_OPTIONS_ADVANCED, IDC_TV_ADVANCED, IDC_FRAME3, IDC_LBL_INF_ADVANCED},
 };
 
 const TabControls& ControlsOf(OptionsTab tab) {
@@ -58,8 +59,50 @@ void frmOptions::Init(clsMenuCollection& collection, bool forMainCollection) {
 }
 
 OptionsDialogResult frmOptions::Run(HINSTANCE instance, HWND owner) {
+    instance_ = instance;
     ShowModal(instance, IDD_OPTIONS, owner);
     return result_;
+}
+
+bool frmOptions::Page::OnCommand(int id, int notifyCode, HWND control) {
+    ::SendMessageW(::GetParent(Handle()), WM_COMMAND, MAKEWPARAM(id, notifyCode), reinterpret_cast<LPARAM>(control));
+    return true;
+}
+
+bool frmOptions::Page::OnNotify(const NMHDR& header, LRESULT& result) {
+    result = ::SendMessageW(::GetParent(Handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    return true;
+}
+
+HWND frmOptions::Control(int id) {
+    if (HWND control = Item(id))
+        return control;
+    for (Page& page : pages_) {
+        if (HWND control = page.Item(id))
+            return control;
+    }
+    return nullptr;
+}
+
+void frmOptions::SetControlText(int id, std::string_view text) {
+    ::SetWindowTextW(Control(id), Widen(text).c_str());
+}
+
+void frmOptions::CreatePages(HINSTANCE instance) {
+    HWND tabs = Item(IDC_SSTAB1);
+    RECT area{};
+    ::GetWindowRect(tabs, &area);
+    ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
+    TabCtrl_AdjustRect(tabs, FALSE, &area);
+    for (const TabControls& controls : kTabControls) {
+        Page& page = PageOf(controls.Tab);
+        if (!page.CreateModeless(instance, controls.Page, Handle()))
+            continue;
+        // The page takes the tab's background, so that its labels and frames sit on it seamlessly.
+        EnableTabPageBackground(page.Handle());
+        ::SetWindowPos(page.Handle(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                       SWP_NOACTIVATE);
+    }
 }
 
 bool frmOptions::OnInitDialog() {
@@ -70,15 +113,16 @@ bool frmOptions::OnInitDialog() {
     if (collection_ != nullptr)
         logic_->Init(*collection_, forMainCollection_);
 
-    SetItemText(IDC_LBL_INF_GENERAL, TabDescription(OptionsTab::General));
-    RestoreFormPosition(Handle(), services_.Registry, kWindowName, true, 0, 0, false);
     AddTabs();
+    CreatePages(instance_);
+    SetControlText(IDC_LBL_INF_GENERAL, TabDescription(OptionsTab::General));
+    RestoreFormPosition(Handle(), services_.Registry, kWindowName, true, 0, 0, false);
     for (OptionsTab tab : kOptionsTabs)
         FillTree(tab);
     ResetDescriptions();
     ShowTab(OptionsTab::General);
 
-    AddToolTip(IDC_CMD_CLOSE_FO, "Exit and close Karvello application");
+    PageOf(OptionsTab::General).AddToolTip(IDC_CMD_CLOSE_FO, "Exit and close Karvello application");
     AddToolTip(IDC_CMD_RESTORE, "Restore default values");
     AddToolTip(IDC_CMD_FINISH, "Accept changes");
     AddToolTip(IDC_CMD_CANCEL, "Don't accept changes");
@@ -98,7 +142,7 @@ void frmOptions::AddTabs() {
 }
 
 void frmOptions::FillTree(OptionsTab tab) {
-    HWND tree = Item(ControlsOf(tab).Tree);
+    HWND tree = Control(ControlsOf(tab).Tree);
     // Check boxes must be switched on after the tree view exists and before it holds items.
     ::SetWindowLongPtrW(tree, GWL_STYLE, ::GetWindowLongPtrW(tree, GWL_STYLE) | TVS_CHECKBOXES);
     for (const OptionNode* node : logic_->Nodes(tab)) {
@@ -115,28 +159,23 @@ void frmOptions::FillTree(OptionsTab tab) {
 }
 
 void frmOptions::ShowTab(OptionsTab tab) {
-    for (const TabControls& controls : kTabControls) {
-        const bool shown = controls.Tab == tab;
-        Show(controls.Tree, shown);
-        Show(controls.Frame, shown);
-        Show(controls.Label, shown);
-    }
-    Show(IDC_CMD_CLOSE_FO, tab == OptionsTab::General);
+    for (const TabControls& controls : kTabControls)
+        ::ShowWindow(PageOf(controls.Tab).Handle(), controls.Tab == tab ? SW_SHOW : SW_HIDE);
     TabCtrl_SetCurSel(Item(IDC_SSTAB1), static_cast<int>(tab));
 }
 
 void frmOptions::ResetDescriptions() {
     for (const TabControls& controls : kTabControls)
-        SetItemText(controls.Label, TabDescription(controls.Tab));
+        SetControlText(controls.Label, TabDescription(controls.Tab));
 }
 
 void frmOptions::ShowDescription(OptionsTab tab, const OptionNode& node) {
-    SetItemText(ControlsOf(tab).Label, node.Description);
+    SetControlText(ControlsOf(tab).Label, node.Description);
 }
 
 void frmOptions::RefreshChecks() {
     for (const TabControls& controls : kTabControls) {
-        HWND tree = Item(controls.Tree);
+        HWND tree = Control(controls.Tree);
         for (HTREEITEM item = TreeView_GetRoot(tree); item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
             const OptionNode* node = NodeOfItem(tree, item);
             if (node == nullptr)
@@ -150,7 +189,7 @@ void frmOptions::RefreshChecks() {
 }
 
 void frmOptions::OnNodeToggled(OptionsTab tab, HTREEITEM item) {
-    HWND tree = Item(ControlsOf(tab).Tree);
+    HWND tree = Control(ControlsOf(tab).Tree);
     const OptionNode* node = NodeOfItem(tree, item);
     if (node == nullptr)
         return;
@@ -161,7 +200,7 @@ void frmOptions::OnNodeToggled(OptionsTab tab, HTREEITEM item) {
 }
 
 void frmOptions::OnTreeClick(OptionsTab tab) {
-    HWND tree = Item(ControlsOf(tab).Tree);
+    HWND tree = Control(ControlsOf(tab).Tree);
     TVHITTESTINFO hit{};
     const DWORD position = ::GetMessagePos();
     hit.pt = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};

@@ -5,6 +5,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "settings/OptionsDialogLogic.h"
 
+#include <array>
 #include <optional>
 
 #include <windows.h>
@@ -27,6 +28,14 @@ public:
     OptionsDialogResult Run(HINSTANCE instance, HWND owner);
 
 private:
+    // One tab's page, a child dialog inside the tab control; it hands its controls' notifications to the
+    // Options dialog, which decides what they do.
+    class Page final : public Dialog {
+    private:
+        bool OnCommand(int id, int notifyCode, HWND control) override;
+        bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    };
+
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
@@ -34,6 +43,11 @@ private:
     void OnDestroy() override;
 
     void AddTabs();
+    void CreatePages(HINSTANCE instance);
+    Page& PageOf(OptionsTab tab) { return pages_[static_cast<size_t>(tab)]; }
+    // A control of the dialog or of one of its pages.
+    HWND Control(int id);
+    void SetControlText(int id, std::string_view text);
     void FillTree(OptionsTab tab);
     void ShowTab(OptionsTab tab);
     void ResetDescriptions();
@@ -50,6 +64,8 @@ private:
     void OnExit();
 
     OptionsDialogServices services_;
+    HINSTANCE instance_ = nullptr;
+    std::array<Page, 3> pages_;
     std::optional<Win32MessageBox> messageBox_;
     std::optional<OptionsDialogLogic> logic_;
     clsMenuCollection* collection_ = nullptr;

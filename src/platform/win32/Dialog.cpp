@@ -106,6 +106,20 @@ std::vector<BYTE> DialogTemplateWithMessageFont(HINSTANCE instance, int template
     return patched;
 }
 
+void EnableTabPageBackground(HWND page) {
+    // Through the library's entry point, so that the programs need no import of it: uxtheme is there
+    // wherever common controls 6 are, and where it is not the page keeps the dialog colour.
+    unique_hmodule uxtheme(::LoadLibraryW(L"uxtheme.dll"));
+    if (!uxtheme)
+        return;
+    using EnableThemeDialogTextureFunction = HRESULT(WINAPI*)(HWND, DWORD);
+    const auto enable = reinterpret_cast<EnableThemeDialogTextureFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(uxtheme.get(), "EnableThemeDialogTexture")));
+    constexpr DWORD kEnableTab = 0x6; // ETDT_ENABLETAB
+    if (enable != nullptr)
+        enable(page, kEnableTab);
+}
+
 Dialog::~Dialog() {
     if (window_ != nullptr && !modal_)
         ::DestroyWindow(window_);

@@ -27,6 +27,8 @@ public:
 
     HWND Handle() const noexcept { return window_; }
     HWND Item(int id) const { return ::GetDlgItem(window_, id); }
+    // Tool tips of the dialog's buttons, shown when the mouse rests on them.
+    void AddToolTip(int id, std::string_view text);
 
 protected:
     Dialog() = default;
@@ -46,8 +48,6 @@ protected:
     void SetCaption(std::string_view text);
     void Enable(int id, bool enabled);
     void Show(int id, bool shown);
-    // Tool tips of the dialog's buttons, shown when the mouse rests on them.
-    void AddToolTip(int id, std::string_view text);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -63,6 +63,10 @@ private:
 // dialog looks like the rest of the system and grows with the font the user has chosen. Empty when the
 // resource cannot be found.
 std::vector<BYTE> DialogTemplateWithMessageFont(HINSTANCE instance, int templateId);
+
+// Gives a child dialog that lies on a tab control the tab's background (the themed texture where themes
+// are on), so that its labels and frames do not show the plain dialog colour on it.
+void EnableTabPageBackground(HWND page);
 
 // The wait cursor for the lifetime of the scope.
 class WaitCursorScope {
