@@ -183,8 +183,9 @@ std::string modRegionalSettings::FormatDatePicture(const DateTime& d, std::strin
                 text += MonthName(d.Month, token.count == 3);
             break;
         case 'y':
+            // "y" and "yy" both give the last two digits of the year.
             if (token.count <= 2)
-                text += Padded(d.Year % 100, static_cast<int>(token.count));
+                text += Padded(d.Year % 100, 2);
             else
                 text += Padded(d.Year, 4);
             break;

@@ -100,6 +100,7 @@ TEST_F(RegionalSettingsTest, DatePicturesWithNamesQuotesAndShortYears) {
     EXPECT_EQ(regional.FormatDatePicture({2000, 1, 1}, "dddd, MMMM dd 'of' yyyy"), "Saturday, January 01 of 2000");
     EXPECT_EQ(regional.FormatDateTimeLocal({2000, 1, 1, 0, 0, 0}), "Saturday, January 01 of 2000");
     EXPECT_EQ(regional.FormatDatePicture({2024, 12, 31}, "yyyy'-''s'-y"), "2024-'s-24");
+    EXPECT_EQ(regional.FormatDatePicture({2005, 1, 2}, "d/M/y"), "2/1/05");
 }
 
 TEST_F(RegionalSettingsTest, DatesOutsideTheTwoDigitYearWindowShowTheirTime) {
