@@ -1,5 +1,5 @@
 # karvello_core: the portable library compiled unchanged into the native tests and the Windows programs.
-set(KARVELLO_PORTABLE_DIRS model config settings menu groups organized organize dialogs platform)
+set(KARVELLO_PORTABLE_DIRS model config settings menu groups organized organize dialogs platform app)
 set(KARVELLO_CORE_SOURCES)
 foreach(dir IN LISTS KARVELLO_PORTABLE_DIRS)
     file(GLOB dir_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp)

@@ -133,3 +133,11 @@ if(KARVELLO_E2E_HELPER_SOURCES)
     endif()
     karvello_static_runtime(e2e_helper)
 endif()
+
+# The helper's menu probe, a library it hooks into a program under test to read that program's menus.
+file(GLOB KARVELLO_E2E_PROBE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/probe/*.cpp)
+if(KARVELLO_E2E_PROBE_SOURCES)
+    add_library(e2e_menu_probe SHARED ${KARVELLO_E2E_PROBE_SOURCES})
+    set_target_properties(e2e_menu_probe PROPERTIES PREFIX "")
+    karvello_static_runtime(e2e_menu_probe)
+endif()

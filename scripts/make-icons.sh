@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Renders the program icon from its SVG sources into resources/Karvello.ico (16 to 256 pixels).
+# Renders the program icon from its SVG sources into resources/Karvello.ico (16 to 256 pixels), and each menu
+# picture resources/icons/NAME.svg into resources/icons/NAME.ico (16 to 48 pixels: the menu draws them at
+# 16 pixels at 100 % scaling, 24 at 150 % and 32 at 200 %).
 # The .ico is committed, so a Windows build never needs this script; run it after changing an SVG.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert (imagemagick); installs them when missing.
 set -euo pipefail
@@ -28,3 +30,15 @@ done
 convert "${pngs[@]}" "$resources/Karvello.ico"
 echo "wrote $resources/Karvello.ico"
 identify "$resources/Karvello.ico"
+
+menu_sizes=(16 20 24 32 40 48)
+for svg in "$resources"/icons/*.svg; do
+    name=$(basename "$svg" .svg)
+    pngs=()
+    for size in "${menu_sizes[@]}"; do
+        rsvg-convert -w "$size" -h "$size" "$svg" -o "$work/$name-$size.png"
+        pngs+=("$work/$name-$size.png")
+    done
+    convert "${pngs[@]}" "$resources/icons/$name.ico"
+    echo "wrote $resources/icons/$name.ico"
+done

@@ -30,12 +30,17 @@ _wine_create_prefix() {
         if [ -f "$WINEPREFIX/.karvello-ready" ]; then
             exit 0
         fi
-        rm -rf "$WINEPREFIX"
-        echo "creating Wine prefix $WINEPREFIX" >&2
-        DISPLAY="" wineboot -i >/dev/null 2>&1 || true
-        wineserver -w
-        if [ ! -f "$WINEPREFIX/system.reg" ]; then
-            echo "error: wineboot did not create $WINEPREFIX" >&2
+        # A prefix counts as made when its system folder has kernel32.dll; one failed attempt is retried.
+        local attempt
+        for attempt in 1 2; do
+            rm -rf "$WINEPREFIX"
+            echo "creating Wine prefix $WINEPREFIX" >&2
+            DISPLAY="" wineboot -i >"$WINEPREFIX.boot.log" 2>&1 || true
+            wineserver -w
+            [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] && break
+            echo "wineboot did not finish the prefix (attempt $attempt, log: $WINEPREFIX.boot.log)" >&2
+        done
+        if [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
             exit 1
         fi
         # Replace every link to a folder outside the prefix by a folder of its own.

@@ -1,10 +1,10 @@
 #include "organized/modShortcuts.h"
 
+#include "settings/clsRegHandler.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
-
-#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {
@@ -18,7 +18,9 @@ constexpr uint32_t kReparsePointAttribute = 0x400;
 constexpr size_t kMaxFolderPathLength = 247;
 constexpr size_t kMaxFilePathLength = 259;
 
-size_t Index(OrganizedFoldersLocation location) { return static_cast<size_t>(location); }
+size_t Index(OrganizedFoldersLocation location) {
+    return static_cast<size_t>(location);
+}
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
     std::string path(folder);
@@ -33,7 +35,9 @@ std::string_view ParentFolder(std::string_view path) {
     return slash == std::string_view::npos ? std::string_view{} : path.substr(0, slash);
 }
 
-size_t Utf16Length(std::string_view path) { return Utf8ToUtf16(path).size(); }
+size_t Utf16Length(std::string_view path) {
+    return Utf8ToUtf16(path).size();
+}
 
 std::string AsciiUpper(std::string_view text) {
     std::string upper(text);
@@ -54,8 +58,8 @@ bool IsReservedDeviceName(std::string_view name) {
     if (upper.size() < 4 || (upper.compare(0, 3, "COM") != 0 && upper.compare(0, 3, "LPT") != 0))
         return false;
     const std::string_view digit = std::string_view(upper).substr(3);
-    static constexpr std::string_view kDigits[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9",
-                                                   "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
+    static constexpr std::string_view kDigits[] = {"1", "2", "3", "4",        "5",        "6",
+                                                   "7", "8", "9", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
     return std::find(std::begin(kDigits), std::end(kDigits), digit) != std::end(kDigits);
 }
 
@@ -65,7 +69,8 @@ bool IsUsableFileName(std::string_view name) {
     if (name.empty() || name == "." || name == "..")
         return false;
     for (const char c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
             return false;
     }
     if (name.back() == '.' || name.back() == ' ')
@@ -163,8 +168,9 @@ void modShortcuts::InitOrganizedFoldersPaths(std::string_view quotedExePath) {
         // Without the shell folder the path would start at the root of the current drive, a place the
         // user never chose; such a location is left without a directory.
         const auto shellFolder = services_.shellFolders.ShellFolderPath(kShellFolders[Index(location)]);
-        directories_[Index(location)] =
-            shellFolder && !shellFolder->empty() ? JoinPath(*shellFolder, kOrganizedFoldersDirectoryName) : std::string();
+        directories_[Index(location)] = shellFolder && !shellFolder->empty()
+                                            ? JoinPath(*shellFolder, kOrganizedFoldersDirectoryName)
+                                            : std::string();
     }
     iconPath_ = quotedExePath;
 }
@@ -179,17 +185,17 @@ bool modShortcuts::DirectoryExists(OrganizedFoldersLocation location) const {
 }
 
 void modShortcuts::CreateOrganizedFoldersDir(OrganizedFoldersLocation location) {
-    std::string directory = Directory(location);
+    const std::string& directory = Directory(location);
     if (directory.empty())
         return;
     if (!services_.fileSystem.FolderExists(directory) && !services_.fileSystem.CreateFolder(directory))
         return;
-    services_.registry.SetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, OrganizedFoldersRegistryValue(location),
-                                   directory);
+    services_.registry.SetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey,
+                                   OrganizedFoldersRegistryValue(location), directory);
 }
 
-void modShortcuts::RefreshOrganizedFolders(OrganizedFoldersLocation location, const clsMenuCollection& collection,
-                                           bool withSystemFolders) {
+void modShortcuts::RefreshOrganizedFolders(OrganizedFoldersLocation location,
+                                           const clsMenuCollection& collection, bool withSystemFolders) {
     if (!DirectoryExists(location))
         return;
     const std::string& directory = Directory(location);
@@ -257,14 +263,12 @@ void modShortcuts::WriteDesktopIni(OrganizedFoldersLocation location) {
         return;
     const std::string& directory = Directory(location);
     const std::string iniPath = JoinPath(directory, "Desktop.ini");
-    const std::string content = "[.ShellClassInfo]\r\n"
-                                "IconFile = " +
-                                iconPath_ +
-                                "\r\n"
-                                "IconIndex = 0\r\n"
-                                "ConfirmFileOp = 0\r\n"
-                                "OriginalIcon = %\r\n"
-                                "InfoTip = Stores shortcuts to your favorite folders\r\n";
+    const std::string lines[] = {"[.ShellClassInfo]", "IconFile = " + iconPath_,
+                                 "IconIndex = 0",     "ConfirmFileOp = 0",
+                                 "OriginalIcon = %",  "InfoTip = Stores shortcuts to your favorite folders"};
+    std::string content;
+    for (const std::string& line : lines)
+        content += line + "\r\n";
     IFileSystem& fileSystem = services_.fileSystem;
     if (!fileSystem.ReplaceFileAtomically(iniPath, services_.codePage.ToAnsi(content)))
         return;
@@ -278,8 +282,8 @@ void modShortcuts::DeleteOrganizedFoldersDir(OrganizedFoldersLocation location) 
         DeleteFolderTree(services_.fileSystem, Directory(location));
 }
 
-void modShortcuts::RestoreOrganizedFolders(OrganizedFoldersLocation location, const clsMenuCollection& collection,
-                                           bool withSystemFolders) {
+void modShortcuts::RestoreOrganizedFolders(OrganizedFoldersLocation location,
+                                           const clsMenuCollection& collection, bool withSystemFolders) {
     CreateOrganizedFoldersDir(location);
     RefreshOrganizedFolders(location, collection, withSystemFolders);
     WriteDesktopIni(location);

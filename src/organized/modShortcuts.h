@@ -2,15 +2,15 @@
 // modShortcuts: the Organized Folders, directories of .lnk files that mirror the personal group on the
 // Desktop, in the Send To menu and in the Favorites.
 
-#include <array>
-#include <string>
-#include <string_view>
-
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellLink.h"
 #include "platform/Text.h"
+
+#include <array>
+#include <string>
+#include <string_view>
 
 namespace krv {
 
@@ -72,7 +72,8 @@ public:
     void RestoreOrganizedFolders(OrganizedFoldersLocation location, const clsMenuCollection& collection,
                                  bool withSystemFolders);
     // At start-up: each shown location whose directory is missing gets it, filled from collection.
-    void RestoreMissingOrganizedFolders(const clsMenuCollection& collection, const OrganizedFoldersOptions& options);
+    void RestoreMissingOrganizedFolders(const clsMenuCollection& collection,
+                                        const OrganizedFoldersOptions& options);
 
 private:
     void ClearOrganizedFoldersDir(const std::string& directory);

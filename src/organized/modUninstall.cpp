@@ -1,11 +1,11 @@
 #include "organized/modUninstall.h"
 
+#include "organized/modShortcuts.h"
+#include "settings/clsRegHandler.h"
+
 #include <charconv>
 #include <string>
 #include <vector>
-
-#include "organized/modShortcuts.h"
-#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {
@@ -26,9 +26,9 @@ bool CloseRunningKarvello(clsRegHandler& registry, IMessageBox& messageBox, IUni
     const auto handle = ParseWindowHandle(windowText);
     if (!handle || !host.WindowExists(*handle))
         return true;
-    const MessageAnswer answer =
-        messageBox.Show("Do you want to close Karvello application so the uninstallation process can proceed?",
-                        kTitle, MessageButtons::YesNoCancel, MessageIcon::Question);
+    const MessageAnswer answer = messageBox.Show(
+        "Do you want to close Karvello application so the uninstallation process can proceed?", kTitle,
+        MessageButtons::YesNoCancel, MessageIcon::Question);
     if (answer != MessageAnswer::Yes) {
         messageBox.Show("Please close Karvello before continuing with the uninstallation!", kTitle,
                         MessageButtons::Ok, MessageIcon::Critical);
@@ -69,11 +69,13 @@ bool IsOrganizedFoldersPath(std::string_view path) {
            path.substr(slash + 1) == kOrganizedFoldersDirectoryName;
 }
 
-void RunUninstall(clsRegHandler& registry, IFileSystem& fileSystem, IMessageBox& messageBox, IUninstallHost& host) {
+void RunUninstall(clsRegHandler& registry, IFileSystem& fileSystem, IMessageBox& messageBox,
+                  IUninstallHost& host) {
     if (!host.HasWindowsDirectory())
         return;
     std::string uninstallCommand;
-    if (!registry.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, "UninstallString", uninstallCommand))
+    if (!registry.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, "UninstallString",
+                              uninstallCommand))
         return;
     std::string windowText;
     if (!registry.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloKey, "HWND", windowText))
@@ -83,9 +85,10 @@ void RunUninstall(clsRegHandler& registry, IFileSystem& fileSystem, IMessageBox&
 
     const std::vector<std::string> directories = RecordedDirectories(registry, fileSystem);
     if (!directories.empty() &&
-        messageBox.Show("Do you want to delete directories with Organized Folders shortcuts from Desktop, Send To "
-                        "and Favorites?",
-                        kTitle, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes) {
+        messageBox.Show(
+            "Do you want to delete directories with Organized Folders shortcuts from Desktop, Send To "
+            "and Favorites?",
+            kTitle, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes) {
         for (const std::string& directory : directories)
             DeleteFolderTree(fileSystem, directory);
     }

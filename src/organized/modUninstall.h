@@ -2,12 +2,12 @@
 // modUninstall: what Unkarvel decides and does, over the seams, so that its Windows program stays a shell
 // around one call. It lives beside the Organized Folders because removing their directories is most of it.
 
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
-
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
 
 namespace krv {
 
@@ -39,6 +39,7 @@ bool IsOrganizedFoldersPath(std::string_view path);
 
 // Unkarvel's whole run: ask the running Karvello to exit, offer to delete the Organized Folders
 // directories, and start the stored uninstall command.
-void RunUninstall(clsRegHandler& registry, IFileSystem& fileSystem, IMessageBox& messageBox, IUninstallHost& host);
+void RunUninstall(clsRegHandler& registry, IFileSystem& fileSystem, IMessageBox& messageBox,
+                  IUninstallHost& host);
 
 } // namespace krv

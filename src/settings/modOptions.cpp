@@ -96,7 +96,7 @@ bool ReadOption(clsRegHandler& registry, const std::string& valueName, bool defa
     std::string text;
     if (!registry.GetKeyValue(RegistryRoot::CurrentUser, REG_KEY_SETTINGS, valueName, text))
         return defaultValue;
-    return ParseOptionText(text).value_or(defaultValue);
+    return ParseBooleanText(text).value_or(defaultValue);
 }
 
 template <size_t N>
@@ -146,7 +146,7 @@ const std::array<OptionDefinition, 20>& OptionTable() {
     return kOptionTable;
 }
 
-std::optional<bool> ParseOptionText(std::string_view text) {
+std::optional<bool> ParseBooleanText(std::string_view text) {
     text = Trim(text);
     if (EqualsIgnoringCase(text, "True"))
         return true;

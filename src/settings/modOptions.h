@@ -81,9 +81,10 @@ struct OptionDefinition {
 // The twenty options in table order: general, appearance, advanced.
 const std::array<OptionDefinition, 20>& OptionTable();
 
-// The boolean of a stored option text: trimmed, "-1", "0", any number (on when not zero), "True" or "False".
-// Nothing for an empty or unreadable text, which then takes the option's default.
-std::optional<bool> ParseOptionText(std::string_view text);
+// The boolean of a stored text (an option value, a flag of the configuration file): trimmed, "-1", "0", any
+// number (true when not zero), "True" or "False" in any case. Nothing for an empty or unreadable text, which
+// then keeps its default.
+std::optional<bool> ParseBooleanText(std::string_view text);
 // How an option is stored: "-1" for on, "0" for off.
 const char* OptionText(bool on);
 

@@ -1,39 +1,93 @@
 #pragma once
-// The resident program's main window: never shown, it owns the program's lifetime and receives the
-// messages that drive it.
+// frmMain: the resident program's main window. Never shown, it owns the icon in the notification area,
+// hosts the owner-drawn popup menu, receives the hand-over from other processes and owns the program's
+// lifetime: unloading it ends the program.
 
-#include "platform/win32/Handles.h"
+#include <string>
 
 #include <windows.h>
 
+#include "app/Program.h"
+#include "platform/MenuHost.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Win32MenuHost.h"
+#include "shell/KeyboardHook.h"
+#include "shell/MenuPainter.h"
+
 namespace krv {
 
-class frmMain {
+struct ResidentServices;
+
+class frmMain final : public IResidentHost, public IMenuWindow {
 public:
     // Window class of the main window; other processes and the tests find the window by it.
     static constexpr const wchar_t* ClassName = L"KarvelloMain";
     static constexpr const wchar_t* Title = L"Karvello";
 
-    explicit frmMain(HINSTANCE instance) noexcept : instance_(instance) {}
+    frmMain(HINSTANCE instance, ResidentServices& services, std::string commandLine);
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
     // Destroys the window while the object can still receive its last messages.
-    ~frmMain() { window_.reset(); }
+    ~frmMain() override { window_.reset(); }
 
-    // Registers the window class and creates the window, hidden. False when Windows refuses either.
+    // Creates the hidden window and runs the rest of the start-up. False when Windows refuses the window.
     bool Load();
     HWND Handle() const noexcept { return window_.get(); }
+
+    // IResidentHost
+    bool LoadOrganizeWindow() override;
+    void BringOrganizeWindowToFront() override;
+    void InitOrganizeWindow(std::string_view command) override;
+    void BringItemDialogToFront() override;
+    void ShowOptionsDialog(clsMenuCollection& collection, bool mainCollection) override;
+    void UnloadMainWindow() override;
+    void RebuildPopupMenu(const std::function<void(clsMenuCollection&)>& change) override;
+    bool SaveConfiguration() override;
+
+    // IMenuWindow
+    void ShowBusyPointer() override;
+    void ShowNormalPointer() override;
+    void InstallMenuHandler() override;
+    void RemoveMenuHandler() override;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // MenuWindowProc: the owner-draw requests and the commands of the popup menu, while installed.
+    bool MenuWindowProc(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    void OnClose();
-    void OnEndSession(bool sessionEnding);
-    void OnDestroy();
+    bool CreateMainWindow();
+    void StoreWindowHandle();
+    void LoadStartup();
+    void AddIcon();
+    void OnTrayNotification(UINT mouseMessage);
+    void ShowFolderMenu();
+    void OnMeasureItem(MEASUREITEMSTRUCT& record);
+    void OnDrawItem(const DRAWITEMSTRUCT& record);
+    LRESULT OnMenuChar(wchar_t typed, HMENU menu);
+    void ShutdownApplication();
+
+    int MenuDpi() const;
+    // The menu font at the menu's DPI, made again when the DPI changed.
+    HFONT MenuFont();
 
     HINSTANCE instance_;
+    ResidentServices& services_;
+    ProgramContext context_;
+    std::string commandLine_;
     unique_hwnd window_;
+    Win32MenuHost menus_{static_cast<HWND>(nullptr)};
+    UINT taskbarCreatedMessage_ = 0;
+
+    bool menuHandlerInstalled_ = false;
+    bool highlightDiffersFromMenu_ = false;
+    window_dc menuDC_;
+    unique_hfont menuFont_;
+    int menuFontDpi_ = 0;
+    MenuIcons menuIcons_;
+    unique_hicon trayIcon_;
+    bool shutDown_ = false;
+    KeyboardHook keyboardHook_;
 };
 
 } // namespace krv

@@ -5,7 +5,8 @@
 
 namespace krv {
 
-// Creates the hidden main window and runs the message loop until the window is gone; returns the exit code.
+// Main: hands the command line to a running instance and ends, or becomes the resident instance, runs the
+// start-up and the message loop until the main window is gone; returns the exit code.
 int Main(HINSTANCE instance);
 
 } // namespace krv

@@ -1,16 +1,18 @@
 #include "uninstall/Win32UninstallHost.h"
 
-#include <string>
-
 #include "platform/Text.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Handles.h"
+
+#include <string>
 
 namespace krv {
 namespace {
 
 // The resident program stores its window handle as decimal text; window handles keep their meaning in the
 // low 32 bits, so the number converts back whatever sign it was written with.
-HWND ToWindow(int64_t handle) { return reinterpret_cast<HWND>(static_cast<intptr_t>(handle)); }
+HWND ToWindow(int64_t handle) {
+    return reinterpret_cast<HWND>(static_cast<intptr_t>(handle));
+}
 
 } // namespace
 
@@ -22,7 +24,9 @@ bool Win32UninstallHost::HasWindowsDirectory() {
     return length > 0 && length < MAX_PATH;
 }
 
-bool Win32UninstallHost::WindowExists(int64_t handle) { return handle != 0 && IsWindow(ToWindow(handle)); }
+bool Win32UninstallHost::WindowExists(int64_t handle) {
+    return handle != 0 && IsWindow(ToWindow(handle));
+}
 
 void Win32UninstallHost::PostHandOverMessage(int64_t handle) {
     if (handOverMessage_ != 0)
@@ -38,10 +42,11 @@ bool Win32UninstallHost::StartCommand(std::string_view commandLine) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return false;
-    const UniqueFileHandle processHandle(process.hProcess);
-    const UniqueFileHandle threadHandle(process.hThread);
+    const unique_kernel_handle processHandle(process.hProcess);
+    const unique_kernel_handle threadHandle(process.hThread);
     return true;
 }
 

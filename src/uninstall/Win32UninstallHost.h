@@ -1,9 +1,9 @@
 #pragma once
 // What Unkarvel asks of Windows: the hand-over message to the resident Karvello and the uninstall command.
 
-#include <windows.h>
-
 #include "organized/modUninstall.h"
+
+#include <windows.h>
 
 namespace krv {
 

@@ -1,14 +1,14 @@
 // Unkarvel: asks the running Karvello to exit, offers to delete the Organized Folders directories and starts
 // the uninstall command that the installation stored. The decisions are in modUninstall; this file only
 // puts the Windows services together.
-#include <windows.h>
-
 #include "organized/modUninstall.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "settings/clsRegHandler.h"
 #include "uninstall/Win32UninstallHost.h"
+
+#include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     krv::Win32UninstallHost host; // registers the hand-over message before anything else

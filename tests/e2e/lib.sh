@@ -247,3 +247,53 @@ screenshot() { # NAME
     import -display "$DISPLAY" -window root "$file" || e2e_fail "screenshot $1 failed"
     echo "$file"
 }
+
+# --- Menus ------------------------------------------------------------------------------------------------
+
+# Prints the entries of the first popup of a window's menu bar, one a line: kind (item, popup, separator),
+# owner-drawn (1 or 0) and text, separated by tabs; a submenu's entries follow its entry, indented by two
+# blanks a level.
+window_menu() { # HWND
+    _helper window-menu "$1" || e2e_fail "window $1 has no popup menu"
+}
+
+# --- Notification area and started programs ---------------------------------------------------------------
+
+# Clicks the first icon of the notification area, Wine's own tray window at the top left of the display;
+# BUTTON 1 is the left, 3 the right mouse button.
+click_tray_icon() { # [BUTTON=1]
+    xdotool mousemove 12 32 click "${1:-1}"
+}
+
+# True while Wine shows its tray window, which it does only while some program has an icon there.
+tray_icon_shown() {
+    [ -n "$(xdotool search --onlyvisible --name 'Wine System Tray' 2>/dev/null)" ]
+}
+
+# Prints the command lines of the running Windows programs (those whose program is a Windows path, which
+# leaves out the test's own grep and shell), one a line, their arguments separated by blanks.
+command_lines() {
+    local file line
+    for file in /proc/[0-9]*/cmdline; do
+        line=$({ tr '\0' ' ' <"$file"; } 2>/dev/null) || continue
+        case $line in
+        [A-Za-z]:\\*) printf '%s\n' "$line" ;;
+        esac
+    done
+}
+
+# Waits until a process whose command line contains TEXT runs; fails after TIMEOUT seconds.
+wait_command_line() { # TEXT [TIMEOUT=10]
+    local tenths=0
+    # grep reads every line (no -q), so that the listing never ends early on a closed pipe.
+    until command_lines | grep -F -- "$1" >/dev/null; do
+        [ $tenths -lt $((${2:-10} * 10)) ] || e2e_fail "no process with '$1' in its command line"
+        sleep 0.1
+        tenths=$((tenths + 1))
+    done
+}
+
+# Prints the records of a configuration file (.krvc), one a line.
+config_records() { # WINDOWS_PATH
+    tr '\0' '\n' <"$(win_to_unix "$1")"
+}

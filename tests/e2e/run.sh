@@ -48,7 +48,8 @@ program_dir_win='C:\Program Files\Karvello'
 program_dir=$WINEPREFIX/drive_c/Program\ Files/Karvello
 
 # The state every test starts from: the registry and user folders of the newly created prefix.
-if [ ! -d "$pristine" ]; then
+if [ ! -d "$pristine" ] || [ "$WINEPREFIX/.karvello-ready" -nt "$pristine" ]; then
+    rm -rf "$pristine" "$pristine.tmp"
     mkdir -p "$pristine.tmp"
     cp -a "$WINEPREFIX"/*.reg "$pristine.tmp/"
     cp -a "$WINEPREFIX/drive_c/users" "$pristine.tmp/users"

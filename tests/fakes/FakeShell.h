@@ -2,16 +2,16 @@
 // Fakes of the shell seams: links written into a file system, shell folders from a table, and message boxes
 // that answer from a script and remember what they showed.
 
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/ShellLink.h"
+
 #include <deque>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
-#include "platform/ShellLink.h"
 
 namespace krv {
 

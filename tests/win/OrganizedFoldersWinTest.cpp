@@ -1,8 +1,8 @@
 // The Organized Folders against the real shell and file system: links read back through IShellLinkW, the
 // attributes and bytes that Explorer relies on.
 //
-// With KARVELLO_ORGANIZED_KEEP set to a folder (a Windows path), the mirror is written there and left in place,
-// so that tests/win/check-organized-links.sh can read the links with an independent reader (lnkinfo).
+// With KARVELLO_ORGANIZED_KEEP set to a folder (a Windows path), the mirror is written there and left in
+// place, so that tests/win/check-organized-links.sh can read the links with an independent reader (lnkinfo).
 #include "model/clsMenuCollection.h"
 #include "organized/modShortcuts.h"
 #include "platform/Text.h"
@@ -12,20 +12,17 @@
 #include "platform/win32/Win32Shell.h"
 #include "settings/clsRegHandler.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
-#include <string>
-#include <vector>
-
-#include <windows.h>
-
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <string>
+#include <vector>
+#include <windows.h>
 
 namespace krv {
 namespace {
@@ -81,7 +78,9 @@ std::optional<LinkOnDisk> ReadLink(const std::wstring& path) {
     return result;
 }
 
-DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
+DWORD Attributes(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str());
+}
 
 bool RunningUnderWine() {
     const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
@@ -215,9 +214,12 @@ protected:
         args.ComputePath = true;
         return tree_.AddNewMenuItem(args)->Name();
     }
-    void AddShortcut(const char* caption, const std::wstring& target, const std::string& owner = MIT_GROUP_USER,
-                     const char* openType = MIT_PATH_SHORTCUT) {
-        Add({.Caption = caption, .OwnerName = owner, .FolderPath = Narrow(target), .ItemType = MIT_PATH,
+    void AddShortcut(const char* caption, const std::wstring& target,
+                     const std::string& owner = MIT_GROUP_USER, const char* openType = MIT_PATH_SHORTCUT) {
+        Add({.Caption = caption,
+             .OwnerName = owner,
+             .FolderPath = Narrow(target),
+             .ItemType = MIT_PATH,
              .OpenType = openType});
     }
     void Restore() { shortcuts_.RestoreOrganizedFolders(OrganizedFoldersLocation::Desktop, tree_, false); }
@@ -257,15 +259,25 @@ TEST_F(OrganizedFoldersOnDiskTest, WritesTheTreeAndMarksTheDirectoryAsExplorerEx
     EXPECT_EQ(Attributes(directory_ + L"\\G\\C.lnk"), INVALID_FILE_ATTRIBUTES);
 
     EXPECT_EQ(Attributes(directory_), DWORD{FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM});
-    EXPECT_EQ(FileAttributesAsSet(directory_ + L"\\Desktop.ini"), DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
-    EXPECT_EQ(Bytes(directory_ + L"\\Desktop.ini"), "[.ShellClassInfo]\r\n"
-                                                    "IconFile = \"C:\\Program Files\\Karvello\\Karvello.exe\"\r\n"
-                                                    "IconIndex = 0\r\n"
-                                                    "ConfirmFileOp = 0\r\n"
-                                                    "OriginalIcon = %\r\n"
-                                                    "InfoTip = Stores shortcuts to your favorite folders\r\n");
+    EXPECT_EQ(FileAttributesAsSet(directory_ + L"\\Desktop.ini"),
+              DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
+    EXPECT_EQ(Bytes(directory_ + L"\\Desktop.ini"),
+              "[.ShellClassInfo]\r\n"
+              "IconFile = \"C:\\Program Files\\Karvello\\Karvello.exe\"\r\n"
+              "IconIndex = 0\r\n"
+              "ConfirmFileOp = 0\r\n"
+              "OriginalIcon = %\r\n"
+              "InfoTip = Stores shortcuts to your favorite folders\r\n");
+    // Written again over its hidden, system self (as the Options dialog does after a refresh), it stays the
+    // same.
+    const std::string firstIni = Bytes(directory_ + L"\\Desktop.ini");
+    shortcuts_.WriteDesktopIni(OrganizedFoldersLocation::Desktop);
+    EXPECT_EQ(Bytes(directory_ + L"\\Desktop.ini"), firstIni);
+    EXPECT_EQ(FileAttributesAsSet(directory_ + L"\\Desktop.ini"),
+              DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
     std::string recorded;
-    EXPECT_TRUE(regHandler_.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, "DirDesktop", recorded));
+    EXPECT_TRUE(
+        regHandler_.GetKeyValue(RegistryRoot::CurrentUser, kKarvelloSettingsKey, "DirDesktop", recorded));
     EXPECT_EQ(recorded, Narrow(directory_));
 }
 
@@ -282,7 +294,8 @@ TEST_F(OrganizedFoldersOnDiskTest, ARefreshKeepsReadOnlyFilesAndReplacesTheRest)
 
     EXPECT_EQ(FileAttributesAsSet(kept), DWORD{FILE_ATTRIBUTE_READONLY});
     EXPECT_EQ(Attributes(dropped), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(FileAttributesAsSet(directory_ + L"\\Desktop.ini"), DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
+    EXPECT_EQ(FileAttributesAsSet(directory_ + L"\\Desktop.ini"),
+              DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
 
     shortcuts_.DeleteOrganizedFoldersDir(OrganizedFoldersLocation::Desktop);
     EXPECT_EQ(Attributes(directory_), INVALID_FILE_ATTRIBUTES);

@@ -1,7 +1,7 @@
 #include "platform/win32/Win32FileSystem.h"
 
 #include "platform/Text.h"
-#include "platform/win32/UniqueHandle.h"
+#include "platform/win32/Handles.h"
 
 #include <algorithm>
 
@@ -27,17 +27,17 @@ bool WriteAll(HANDLE file, std::string_view content) {
 
 // Creates a new, empty file beside the target whose name no other file has. The name is made from the
 // target's own, so that it stays inside the same folder (and volume) whatever the length of the path.
-UniqueFileHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
+unique_file_handle CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target + L".~krv" + std::to_wstring(GetCurrentProcessId()) + L"_" +
                     std::to_wstring(++counter) + L".tmp";
-        UniqueFileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        unique_file_handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file || GetLastError() != ERROR_FILE_EXISTS)
             return file;
     }
-    return UniqueFileHandle();
+    return unique_file_handle();
 }
 
 } // namespace
@@ -60,7 +60,7 @@ std::vector<DirectoryEntry> Win32FileSystem::ListFolder(std::string_view folder)
     pattern += L'*';
     std::vector<DirectoryEntry> entries;
     WIN32_FIND_DATAW data{};
-    UniqueFindHandle find(FindFirstFileW(pattern.c_str(), &data));
+    unique_find_handle find(FindFirstFileW(pattern.c_str(), &data));
     if (!find)
         return entries;
     do {
@@ -88,8 +88,8 @@ bool Win32FileSystem::DeleteFile(std::string_view path) {
 }
 
 std::optional<std::string> Win32FileSystem::ReadFile(std::string_view path) {
-    UniqueFileHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    unique_file_handle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return std::nullopt;
     LARGE_INTEGER size{};
@@ -115,13 +115,19 @@ std::optional<std::string> Win32FileSystem::ReadFile(std::string_view path) {
 // target's place in one move; whatever fails on the way, the target keeps its previous content.
 bool Win32FileSystem::ReplaceFileAtomically(std::string_view path, std::string_view content) {
     const std::wstring target = Widen(path);
+    // Windows refuses to move over a read-only file, but not every implementation of the call does (Wine
+    // replaces it); the user protected that file, so it is refused here for all of them.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
     std::wstring temporary;
-    UniqueFileHandle file = CreateTemporaryBeside(target, temporary);
+    unique_file_handle file = CreateTemporaryBeside(target, temporary);
     if (!file)
         return false;
     const bool written = WriteAll(file.get(), content) && FlushFileBuffers(file.get());
-    const bool closed = file.Close();
-    if (!written || !closed ||
+    file.reset(); // the move below needs the file closed
+    if (!written ||
         !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(temporary.c_str());
         return false;

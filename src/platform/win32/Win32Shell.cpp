@@ -1,15 +1,13 @@
 #include "platform/win32/Win32Shell.h"
 
+#include "platform/Text.h"
+
 #include <memory>
-
-#include <windows.h>
-
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
 #include <shobjidl.h>
-
-#include "platform/Text.h"
+#include <windows.h>
 
 namespace krv {
 namespace {
@@ -39,7 +37,8 @@ struct CoTaskMemDeleter {
 } // namespace
 
 Win32ShellLinkWriter::Win32ShellLinkWriter()
-    : comInitialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    : comInitialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+}
 
 Win32ShellLinkWriter::~Win32ShellLinkWriter() {
     if (comInitialized_)
@@ -50,7 +49,8 @@ bool Win32ShellLinkWriter::WriteShellLink(std::string_view linkPath, const Shell
     ComRef<IShellLinkW> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put())))
         return false;
-    if (FAILED(link->SetPath(Widen(content.target).c_str())) || FAILED(link->SetShowCmd(content.showCommand)) ||
+    if (FAILED(link->SetPath(Widen(content.target).c_str())) ||
+        FAILED(link->SetShowCmd(content.showCommand)) ||
         FAILED(link->SetDescription(Widen(content.description).c_str())))
         return false;
     ComRef<IPersistFile> file;

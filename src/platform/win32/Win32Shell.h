@@ -2,12 +2,12 @@
 // The shell seams on Windows: shell links through IShellLinkW, shell folders through the known-folder
 // lookup, and message boxes.
 
+#include "platform/MessageBox.h"
+#include "platform/ShellLink.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "platform/MessageBox.h"
-#include "platform/ShellLink.h"
 
 #include <windows.h>
 

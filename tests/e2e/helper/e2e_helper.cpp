@@ -341,6 +341,55 @@ int MessageBoxCommand(const CommandLine& command) {
                          command.Option(L"title").value_or(L"").c_str(), found->second | MB_ICONQUESTION);
 }
 
+// The entries of the popup that a window's menu bar holds first (the popup a tray program shows), read by
+// e2e_menu_probe.dll inside the window's process, since menus cannot be read from another process.
+int WindowMenuCommand(const CommandLine& command) {
+    HWND window = ParseHandle(command.positional[0]);
+    DWORD processId = 0;
+    const DWORD threadId = ::GetWindowThreadProcessId(window, &processId);
+    wchar_t helperPath[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, helperPath, MAX_PATH);
+    std::wstring probePath(helperPath);
+    probePath = probePath.substr(0, probePath.find_last_of(L'\\') + 1) + L"e2e_menu_probe.dll";
+    const std::wstring outputPath = probePath + L".menu.txt";
+    ::DeleteFileW(outputPath.c_str());
+
+    const unique_hmodule probe(::LoadLibraryW(probePath.c_str()));
+    const auto hook = probe ? reinterpret_cast<HOOKPROC>(
+                                  reinterpret_cast<void*>(::GetProcAddress(probe.get(), "MenuProbeHook")))
+                            : nullptr;
+    if (threadId == 0 || hook == nullptr) {
+        PrintError(L"cannot probe window " + command.positional[0]);
+        return 1;
+    }
+    HHOOK installed = ::SetWindowsHookExW(WH_GETMESSAGE, hook, probe.get(), threadId);
+    if (installed == nullptr) {
+        PrintError(L"cannot hook the thread of window " + command.positional[0]);
+        return 1;
+    }
+    constexpr WPARAM kProbeMarker = 0x4B52564D;
+    std::FILE* file = nullptr;
+    for (DWORD waited = 0; waited < command.TimeoutMs() && file == nullptr; waited += 100) {
+        if (waited % 1000 == 0)
+            ::PostMessageW(window, WM_NULL, kProbeMarker, 0);
+        ::Sleep(100);
+        file = _wfopen(outputPath.c_str(), L"rb");
+    }
+    ::UnhookWindowsHookEx(installed);
+    if (file == nullptr) {
+        PrintError(L"window " + command.positional[0] + L" did not show its menu");
+        return 1;
+    }
+    std::string text;
+    char buffer[4096];
+    for (size_t read; (read = std::fread(buffer, 1, sizeof(buffer), file)) > 0;)
+        text.append(buffer, read);
+    std::fclose(file);
+    ::DeleteFileW(outputPath.c_str());
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return text.rfind("no popup", 0) == 0 ? 1 : 0;
+}
+
 void Usage() {
     PrintError(
         L"commands:\n"
@@ -353,7 +402,8 @@ void Usage() {
         L"  wait-gone HWND [--timeout MS]\n"
         L"  click-button --title TEXT --button CAPTION [--timeout MS]\n"
         L"  dialog-text --title TEXT [--timeout MS]          the dialog's static texts\n"
-        L"  resources PROGRAM.exe                            version strings, icon count, manifest");
+        L"  resources PROGRAM.exe                            version strings, icon count, manifest\n"
+        L"  window-menu HWND                                 entries of the first popup of its menu bar");
 }
 
 int Run(const Arguments& arguments) {
@@ -363,7 +413,8 @@ int Run(const Arguments& arguments) {
     }
     const std::wstring& name = arguments[0];
     const CommandLine command = Parse(Arguments(arguments.begin() + 1, arguments.end()));
-    const bool needsHandle = name == L"window-info" || name == L"wait-gone" || name == L"resources";
+    const bool needsHandle = name == L"window-info" || name == L"wait-gone" || name == L"resources" ||
+                             name == L"window-menu";
     if (needsHandle && command.positional.empty()) {
         Usage();
         return 2;
@@ -388,6 +439,8 @@ int Run(const Arguments& arguments) {
         return MessageBoxCommand(command);
     if (name == L"resources")
         return ResourcesCommand(command);
+    if (name == L"window-menu")
+        return WindowMenuCommand(command);
     Usage();
     return 2;
 }

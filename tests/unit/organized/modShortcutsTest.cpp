@@ -1,11 +1,11 @@
 #include "organized/modShortcuts.h"
 
-#include <gtest/gtest.h>
-
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "settings/clsRegHandler.h"
+
+#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -19,7 +19,9 @@ constexpr const char* kDir = "C:\\Users\\ann\\Desktop\\Organized Folders";
 constexpr const char* kSettings = "Software\\Tessary\\Karvello\\Settings";
 constexpr const char* kExe = "\"C:\\Program Files\\Karvello\\Karvello.exe\"";
 
-std::string InDir(std::string_view relative) { return std::string(kDir) + "\\" + std::string(relative); }
+std::string InDir(std::string_view relative) {
+    return std::string(kDir) + "\\" + std::string(relative);
+}
 
 Strings Names(const std::vector<DirectoryEntry>& entries) {
     Strings names;
@@ -32,13 +34,22 @@ Strings Names(const std::vector<DirectoryEntry>& entries) {
 class RecordingFileSystem final : public IFileSystem {
 public:
     explicit RecordingFileSystem(IFileSystem& inner) : inner_(inner) {}
-    std::optional<uint32_t> GetAttributes(std::string_view path) override { return inner_.GetAttributes(path); }
-    bool SetAttributes(std::string_view path, uint32_t attributes) override {
-        return Note("attrib " + std::to_string(attributes) + " ", path, inner_.SetAttributes(path, attributes));
+    std::optional<uint32_t> GetAttributes(std::string_view path) override {
+        return inner_.GetAttributes(path);
     }
-    std::vector<DirectoryEntry> ListFolder(std::string_view folder) override { return inner_.ListFolder(folder); }
-    bool CreateFolder(std::string_view path) override { return Note("mkdir ", path, inner_.CreateFolder(path)); }
-    bool RemoveFolder(std::string_view path) override { return Note("rmdir ", path, inner_.RemoveFolder(path)); }
+    bool SetAttributes(std::string_view path, uint32_t attributes) override {
+        return Note("attrib " + std::to_string(attributes) + " ", path,
+                    inner_.SetAttributes(path, attributes));
+    }
+    std::vector<DirectoryEntry> ListFolder(std::string_view folder) override {
+        return inner_.ListFolder(folder);
+    }
+    bool CreateFolder(std::string_view path) override {
+        return Note("mkdir ", path, inner_.CreateFolder(path));
+    }
+    bool RemoveFolder(std::string_view path) override {
+        return Note("rmdir ", path, inner_.RemoveFolder(path));
+    }
     bool Rename(std::string_view from, std::string_view to) override { return inner_.Rename(from, to); }
     bool DeleteFile(std::string_view path) override { return Note("del ", path, inner_.DeleteFile(path)); }
     std::optional<std::string> ReadFile(std::string_view path) override { return inner_.ReadFile(path); }
@@ -67,13 +78,15 @@ private:
 class OrganizedFoldersTest : public ::testing::Test {
 protected:
     OrganizedFoldersTest() {
-        for (const char* folder : {kDesktop, kSendTo, kFavorites, "C:\\Data\\A", "C:\\Data\\B", "C:\\Data\\D"})
+        for (const char* folder :
+             {kDesktop, kSendTo, kFavorites, "C:\\Data\\A", "C:\\Data\\B", "C:\\Data\\D"})
             disk.AddFolder(folder);
         shellFolders.Set(ShellFolder::Desktop, kDesktop);
         shellFolders.Set(ShellFolder::SendTo, kSendTo);
         shellFolders.Set(ShellFolder::Favorites, kFavorites);
         shortcuts.InitOrganizedFoldersPaths(kExe);
-        AddItem({.Caption = "Personal", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_GROUP_USER, .SubMenu = true});
+        AddItem(
+            {.Caption = "Personal", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_GROUP_USER, .SubMenu = true});
     }
 
     clsMenuItem* AddItem(NewMenuItemArgs args) {
@@ -81,12 +94,16 @@ protected:
         return tree.AddNewMenuItem(args);
     }
     const std::string& AddGroup(std::string_view caption, std::string_view owner = MIT_GROUP_USER) {
-        return AddItem({.Caption = std::string(caption), .OwnerName = std::string(owner), .SubMenu = true})->Name();
+        return AddItem({.Caption = std::string(caption), .OwnerName = std::string(owner), .SubMenu = true})
+            ->Name();
     }
-    void AddShortcut(std::string_view caption, std::string_view folder, std::string_view owner = MIT_GROUP_USER,
-                     std::string_view openType = MIT_PATH_SHORTCUT) {
-        AddItem({.Caption = std::string(caption), .OwnerName = std::string(owner), .FolderPath = std::string(folder),
-                 .ItemType = MIT_PATH, .OpenType = std::string(openType)});
+    void AddShortcut(std::string_view caption, std::string_view folder,
+                     std::string_view owner = MIT_GROUP_USER, std::string_view openType = MIT_PATH_SHORTCUT) {
+        AddItem({.Caption = std::string(caption),
+                 .OwnerName = std::string(owner),
+                 .FolderPath = std::string(folder),
+                 .ItemType = MIT_PATH,
+                 .OpenType = std::string(openType)});
     }
     void Restore(bool withSystemFolders = false) {
         shortcuts.RestoreOrganizedFolders(OrganizedFoldersLocation::Desktop, tree, withSystemFolders);
@@ -116,11 +133,12 @@ TEST_F(OrganizedFoldersTest, RestoreWritesTheMirrorInOrderAndRecordsTheDirectory
 
     // Groups come before shortcuts in the menu, so G and its content are written before A; the marking of
     // the directory comes last, after everything inside it.
-    EXPECT_EQ(fileSystem.log, (Strings{"mkdir <dir>", "mkdir G", "write G\\B.lnk", "write A.lnk", "write Desktop.ini",
-                                       "attrib 6 Desktop.ini", "attrib 4 <dir>"}));
+    EXPECT_EQ(fileSystem.log, (Strings{"mkdir <dir>", "mkdir G", "write G\\B.lnk", "write A.lnk",
+                                       "write Desktop.ini", "attrib 6 Desktop.ini", "attrib 4 <dir>"}));
     EXPECT_FALSE(IsFile("G\\C.lnk"));
     EXPECT_EQ(links.Link(InDir("A.lnk")),
-              (ShellLinkContent{.target = "C:\\Data\\A", .showCommand = 1, .description = "Organized Folder Shortcut"}));
+              (ShellLinkContent{
+                  .target = "C:\\Data\\A", .showCommand = 1, .description = "Organized Folder Shortcut"}));
     EXPECT_EQ(links.Link(InDir("G\\B.lnk"))->target, "C:\\Data\\B");
     EXPECT_EQ(registry.String(RegistryRoot::CurrentUser, kSettings, "DirDesktop"), kDir);
     EXPECT_EQ(disk.GetAttributes(kDir), FILE_ATTR_DIRECTORY | FILE_ATTR_SYSTEM);
@@ -132,12 +150,13 @@ TEST_F(OrganizedFoldersTest, DesktopIniHoldsItsSixLinesInTheAnsiCodePage) {
     shortcuts.InitOrganizedFoldersPaths("\"C:\\Programme\\Karv\xC3\xA9llo\\Karvello.exe\"");
     Restore();
 
-    EXPECT_EQ(disk.Content(InDir("Desktop.ini")), "[.ShellClassInfo]\r\n"
-                                                  "IconFile = \"C:\\Programme\\Karv\xE9llo\\Karvello.exe\"\r\n"
-                                                  "IconIndex = 0\r\n"
-                                                  "ConfirmFileOp = 0\r\n"
-                                                  "OriginalIcon = %\r\n"
-                                                  "InfoTip = Stores shortcuts to your favorite folders\r\n");
+    EXPECT_EQ(disk.Content(InDir("Desktop.ini")),
+              "[.ShellClassInfo]\r\n"
+              "IconFile = \"C:\\Programme\\Karv\xE9llo\\Karvello.exe\"\r\n"
+              "IconIndex = 0\r\n"
+              "ConfirmFileOp = 0\r\n"
+              "OriginalIcon = %\r\n"
+              "InfoTip = Stores shortcuts to your favorite folders\r\n");
 }
 
 TEST_F(OrganizedFoldersTest, ADesktopIniThatCannotBeWrittenLeavesTheAttributesAlone) {
@@ -193,17 +212,33 @@ protected:
         AddShortcut("A", "C:\\Data\\A");
         AddItem({.OwnerName = MIT_GROUP_USER, .Separator = true});
         AddItem({.Caption = "Open-All", .OwnerName = MIT_GROUP_USER, .ItemType = MIT_OPENALL});
-        AddItem({.Caption = "System Folders", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_PATHS_SYSTEM,
-                 .ItemType = MIT_PATHS_SYSTEM, .SubMenu = true});
-        AddItem({.Caption = "Personal", .OwnerName = MIT_PATHS_SYSTEM, .Name = MIT_PATHS_SYSTEM_P, .SubMenu = true});
+        AddItem({.Caption = "System Folders",
+                 .OwnerName = TOP_LEVEL_OWNER,
+                 .Name = MIT_PATHS_SYSTEM,
+                 .ItemType = MIT_PATHS_SYSTEM,
+                 .SubMenu = true});
+        AddItem({.Caption = "Personal",
+                 .OwnerName = MIT_PATHS_SYSTEM,
+                 .Name = MIT_PATHS_SYSTEM_P,
+                 .SubMenu = true});
         AddShortcut("Desktop", kDesktop, MIT_PATHS_SYSTEM_P, MIT_PATH_EXPLORER);
-        AddItem({.Caption = "Drives", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_PATHS_DRIVES,
-                 .ItemType = MIT_PATHS_DRIVES, .SubMenu = true, .Remark = REMARK_AUTO});
+        AddItem({.Caption = "Drives",
+                 .OwnerName = TOP_LEVEL_OWNER,
+                 .Name = MIT_PATHS_DRIVES,
+                 .ItemType = MIT_PATHS_DRIVES,
+                 .SubMenu = true,
+                 .Remark = REMARK_AUTO});
         disk.AddFolder("C:\\");
-        AddItem({.Caption = "Local Disk (C:)", .OwnerName = MIT_PATHS_DRIVES, .FolderPath = "C:\\",
-                 .ItemType = MIT_DRIVE, .KeepCaptionCharacters = true});
-        AddItem({.Caption = "Organize Folders", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_HF_ORGANIZE,
-                 .FolderPath = "C:\\Data\\A", .ItemType = MIT_HF_ORGANIZE});
+        AddItem({.Caption = "Local Disk (C:)",
+                 .OwnerName = MIT_PATHS_DRIVES,
+                 .FolderPath = "C:\\",
+                 .ItemType = MIT_DRIVE,
+                 .KeepCaptionCharacters = true});
+        AddItem({.Caption = "Organize Folders",
+                 .OwnerName = TOP_LEVEL_OWNER,
+                 .Name = MIT_HF_ORGANIZE,
+                 .FolderPath = "C:\\Data\\A",
+                 .ItemType = MIT_HF_ORGANIZE});
     }
 };
 
@@ -323,7 +358,8 @@ TEST_F(OrganizedFoldersTest, StartUpCreatesOnlyShownDirectoriesThatAreMissing) {
     AddShortcut("A", "C:\\Data\\A");
     disk.AddFile(InDir("stale.lnk"), "x");
 
-    shortcuts.RestoreMissingOrganizedFolders(tree, {.onDesktop = true, .inSendTo = false, .inFavorites = true});
+    shortcuts.RestoreMissingOrganizedFolders(tree,
+                                             {.onDesktop = true, .inSendTo = false, .inFavorites = true});
 
     EXPECT_TRUE(IsFile("stale.lnk"));
     EXPECT_FALSE(IsFile("A.lnk"));

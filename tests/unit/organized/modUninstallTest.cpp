@@ -1,14 +1,13 @@
 #include "organized/modUninstall.h"
 
-#include <functional>
-
-#include <gtest/gtest.h>
-
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "organized/modShortcuts.h"
 #include "settings/clsRegHandler.h"
+
+#include <functional>
+#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -115,8 +114,9 @@ TEST_F(UninstallTest, ARunningKarvelloIsAskedToExitBeforeTheDirectoriesGo) {
               "Do you want to close Karvello application so the uninstallation process can proceed?");
     EXPECT_EQ(messages.Shown()[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Question);
-    EXPECT_EQ(messages.Shown()[1].text, "Do you want to delete directories with Organized Folders shortcuts from "
-                                        "Desktop, Send To and Favorites?");
+    EXPECT_EQ(messages.Shown()[1].text,
+              "Do you want to delete directories with Organized Folders shortcuts from "
+              "Desktop, Send To and Favorites?");
     EXPECT_EQ(messages.Shown()[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(Titles(), (std::vector<std::string>{"Karvello Removal", "Karvello Removal"}));
     EXPECT_EQ(host.posted, std::vector<int64_t>{kWindow});
@@ -136,7 +136,8 @@ TEST_F(UninstallTest, RefusingToCloseKarvelloLeavesEverythingInPlace) {
 
         Run();
 
-        EXPECT_EQ(messages.Shown().back().text, "Please close Karvello before continuing with the uninstallation!");
+        EXPECT_EQ(messages.Shown().back().text,
+                  "Please close Karvello before continuing with the uninstallation!");
         EXPECT_EQ(messages.Shown().back().icon, MessageIcon::Critical);
         EXPECT_EQ(messages.Shown().back().title, "Karvello Removal");
         EXPECT_EQ(registry.ChangeCount(), changes);

@@ -85,15 +85,15 @@ TEST_F(OptionsTest, HotKeysAreForcedOffOnTheOldWindowsFamily) {
     EXPECT_FALSE(options.AdvancedOptions[ADVC7_HOT_KEYS]);
 }
 
-TEST_F(OptionsTest, ParseOptionTextRejectsWhatIsNoNumber) {
-    EXPECT_EQ(ParseOptionText("\t-1\t"), true);
-    EXPECT_EQ(ParseOptionText("+0"), false);
-    EXPECT_EQ(ParseOptionText("TRUE"), true);
-    EXPECT_EQ(ParseOptionText("-"), std::nullopt);
-    EXPECT_EQ(ParseOptionText("."), std::nullopt);
-    EXPECT_EQ(ParseOptionText("1 1"), std::nullopt);
-    EXPECT_EQ(ParseOptionText("1.2.3"), std::nullopt);
-    EXPECT_EQ(ParseOptionText("Truely"), std::nullopt);
+TEST_F(OptionsTest, ParseBooleanTextRejectsWhatIsNoNumber) {
+    EXPECT_EQ(ParseBooleanText("\t-1\t"), true);
+    EXPECT_EQ(ParseBooleanText("+0"), false);
+    EXPECT_EQ(ParseBooleanText("TRUE"), true);
+    EXPECT_EQ(ParseBooleanText("-"), std::nullopt);
+    EXPECT_EQ(ParseBooleanText("."), std::nullopt);
+    EXPECT_EQ(ParseBooleanText("1 1"), std::nullopt);
+    EXPECT_EQ(ParseBooleanText("1.2.3"), std::nullopt);
+    EXPECT_EQ(ParseBooleanText("Truely"), std::nullopt);
 }
 
 TEST_F(OptionsTest, SaveWritesEveryOptionAndTheStartUpEntry) {
