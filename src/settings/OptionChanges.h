@@ -7,6 +7,7 @@
 #include "settings/modOptions.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,12 +23,10 @@ public:
     virtual void RemoveHelpEntries(clsMenuCollection& collection) = 0;
     virtual void AddOptionsEntry(clsMenuCollection& collection) = 0;
     virtual void RemoveOptionsEntry(clsMenuCollection& collection) = 0;
-    // Empties the collection and the popup menu built from it.
-    virtual void ClearPopupMenu(clsMenuCollection& collection) = 0;
-    // Copies every item of source to the end of target, then the counters.
-    virtual void CopyCollection(const clsMenuCollection& source, clsMenuCollection& target) = 0;
-    // Builds the whole popup menu from the collection.
-    virtual void BuildPopupMenu(clsMenuCollection& collection) = 0;
+    // Lets change act on a scratch copy of the program's tree, then empties the popup menu and the tree, copies
+    // the scratch tree back and builds the whole popup menu from it.
+    virtual void RebuildPopupMenu(clsMenuCollection& menuItems,
+                                  const std::function<void(clsMenuCollection& scratch)>& change) = 0;
 };
 
 // The groups whose content the program computes.

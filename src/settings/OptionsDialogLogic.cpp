@@ -249,10 +249,15 @@ void OptionsDialogLogic::ApplyOptionChanges() {
     if (!plan.Any() || collection_ == nullptr)
         return;
 
-    if (forMainCollection_)
-        RebuildMainCollection(plan);
-    else
+    // The program's own tree changes on a scratch copy, so that the popup menu is built once from the
+    // finished tree; the Organize window's tree changes in place.
+    if (forMainCollection_) {
+        services_.Changes.Menu.RebuildPopupMenu(*collection_, [this, &plan](clsMenuCollection& scratch) {
+            CarryOutOptionActions(plan, scratch, services_.CurrentOptions, services_.Changes);
+        });
+    } else {
         CarryOutOptionActions(plan, *collection_, services_.CurrentOptions, services_.Changes);
+    }
     settingsChanged_ = true;
 }
 
@@ -260,17 +265,5 @@ void OptionsDialogLogic::SaveOptions() {
     krv::SaveOptions(services_.CurrentOptions, services_.Registry, services_.QuotedExePath);
 }
 
-void OptionsDialogLogic::RebuildMainCollection(const OptionChangePlan& plan) {
-    IMenuSkeleton& menu = services_.Changes.Menu;
-    // The scratch collection starts empty on every apply, so a second Apply in the same dialog does not
-    // pile a second copy of the tree onto the first.
-    scratch_.Clear();
-    scratch_.ResetCounters();
-    menu.CopyCollection(*collection_, scratch_);
-    CarryOutOptionActions(plan, scratch_, services_.CurrentOptions, services_.Changes);
-    menu.ClearPopupMenu(*collection_);
-    menu.CopyCollection(scratch_, *collection_);
-    menu.BuildPopupMenu(*collection_);
-}
 
 } // namespace krv

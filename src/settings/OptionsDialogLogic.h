@@ -93,13 +93,10 @@ public:
 
 private:
     void SaveOptions();
-    void RebuildMainCollection(const OptionChangePlan& plan);
 
     OptionsDialogServices services_;
     clsMenuCollection* collection_ = nullptr;
     bool forMainCollection_ = false;
-    // A working copy of the main collection, so the popup menu is rebuilt once from the finished tree.
-    clsMenuCollection scratch_;
     Options baseline_;
     bool settingsChanged_ = false;
     bool applyEnabled_ = false;

@@ -1,5 +1,6 @@
 #include "settings/ProgramOptionChanges.h"
 
+#include "app/ResidentMenu.h"
 #include "groups/modSetupDrives.h"
 #include "groups/modSetupSystemFolders.h"
 #include "organized/modShortcuts.h"
@@ -23,16 +24,9 @@ void ProgramOptionChanges::RemoveOptionsEntry(clsMenuCollection& collection) {
     krv::RemoveOptionsEntry(collection, nullptr);
 }
 
-void ProgramOptionChanges::ClearPopupMenu(clsMenuCollection& collection) {
-    krv::ClearPopupMenu(parts_.Menus, collection);
-}
-
-void ProgramOptionChanges::CopyCollection(const clsMenuCollection& source, clsMenuCollection& target) {
-    krv::CopyCollection(source, target);
-}
-
-void ProgramOptionChanges::BuildPopupMenu(clsMenuCollection& collection) {
-    krv::BuildPopupMenu(parts_.MainWindow, parts_.Menus, collection, "");
+void ProgramOptionChanges::RebuildPopupMenu(clsMenuCollection& menuItems,
+                                            const std::function<void(clsMenuCollection& scratch)>& change) {
+    krv::RebuildPopupMenu(parts_.MainWindow, parts_.Menus, menuItems, change);
 }
 
 void ProgramOptionChanges::AddSystemFolders(clsMenuCollection& collection) {

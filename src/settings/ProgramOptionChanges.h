@@ -41,9 +41,8 @@ public:
     void RemoveHelpEntries(clsMenuCollection& collection) override;
     void AddOptionsEntry(clsMenuCollection& collection) override;
     void RemoveOptionsEntry(clsMenuCollection& collection) override;
-    void ClearPopupMenu(clsMenuCollection& collection) override;
-    void CopyCollection(const clsMenuCollection& source, clsMenuCollection& target) override;
-    void BuildPopupMenu(clsMenuCollection& collection) override;
+    void RebuildPopupMenu(clsMenuCollection& menuItems,
+                          const std::function<void(clsMenuCollection& scratch)>& change) override;
 
     void AddSystemFolders(clsMenuCollection& collection) override;
     void RemoveSystemFolders(clsMenuCollection& collection) override;

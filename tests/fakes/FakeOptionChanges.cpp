@@ -64,14 +64,21 @@ void FakeOptionChanges::RemoveDrives(clsMenuCollection& collection) {
     RemoveMarker("RemoveDrives", collection, MIT_PATHS_DRIVES);
 }
 
-void FakeOptionChanges::ClearPopupMenu(clsMenuCollection& collection) {
-    Record("ClearPopupMenu", collection);
-    collection.Clear();
-    collection.ResetCounters();
+void FakeOptionChanges::RebuildPopupMenu(clsMenuCollection& menuItems,
+                                         const std::function<void(clsMenuCollection& scratch)>& change) {
+    clsMenuCollection scratch;
+    Name(scratch, "scratch");
+    Record("RebuildPopupMenu", menuItems);
+    CopyCollection(menuItems, scratch);
+    menuItems.Clear();
+    menuItems.ResetCounters();
+    change(scratch);
+    CopyCollection(scratch, menuItems);
+    names_.erase(&scratch);
+    Record("BuildPopupMenu", menuItems);
 }
 
 void FakeOptionChanges::CopyCollection(const clsMenuCollection& source, clsMenuCollection& target) {
-    log_.push_back("CopyCollection@" + NameOf(source) + "->" + NameOf(target));
     for (const clsMenuItem& item : source) {
         clsMenuItem copy = item;
         target.AddOne(copy, true, false);
@@ -79,10 +86,6 @@ void FakeOptionChanges::CopyCollection(const clsMenuCollection& source, clsMenuC
     target.SetIDCounter(source.IDCounter());
     target.SetMenuNameCounter(source.MenuNameCounter());
     target.SetFileMenuHandle(source.FileMenuHandle());
-}
-
-void FakeOptionChanges::BuildPopupMenu(clsMenuCollection& collection) {
-    Record("BuildPopupMenu", collection);
 }
 
 void FakeOptionChanges::DeleteOrganizedFoldersDir(OrganizedFoldersLocation location) {

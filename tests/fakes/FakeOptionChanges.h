@@ -23,14 +23,14 @@ public:
     void ClearLog() { log_.clear(); }
 
     // The tree actions add and remove a marker item of the same name, so that tests see which collection
-    // they changed. Clear/Copy work on the items as the real ones do.
+    // they changed.
     void AddHelpEntries(clsMenuCollection& collection) override;
     void RemoveHelpEntries(clsMenuCollection& collection) override;
     void AddOptionsEntry(clsMenuCollection& collection) override;
     void RemoveOptionsEntry(clsMenuCollection& collection) override;
-    void ClearPopupMenu(clsMenuCollection& collection) override;
-    void CopyCollection(const clsMenuCollection& source, clsMenuCollection& target) override;
-    void BuildPopupMenu(clsMenuCollection& collection) override;
+    // Works on a scratch copy as the program does: copy, clear, change, copy back, build.
+    void RebuildPopupMenu(clsMenuCollection& menuItems,
+                          const std::function<void(clsMenuCollection& scratch)>& change) override;
 
     void AddSystemFolders(clsMenuCollection& collection) override;
     void RemoveSystemFolders(clsMenuCollection& collection) override;
@@ -48,6 +48,7 @@ public:
     void RemoveKeyboardHook() override;
 
 private:
+    static void CopyCollection(const clsMenuCollection& source, clsMenuCollection& target);
     std::string NameOf(const clsMenuCollection& collection) const;
     void Record(const std::string& call, const clsMenuCollection& collection);
     void AddMarker(const char* call, clsMenuCollection& collection, const char* name);
