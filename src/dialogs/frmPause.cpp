@@ -7,18 +7,6 @@
 
 namespace krv {
 
-void ProcessPendingMessages() {
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            return;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-}
-
 bool frmPause::ShowPauseWindow(HINSTANCE instance, HWND owner, std::string_view applicationPath) {
     if (IsOpen())
         return true;
@@ -27,7 +15,7 @@ bool frmPause::ShowPauseWindow(HINSTANCE instance, HWND owner, std::string_view 
         return false;
     ::ShowWindow(Handle(), SW_SHOW);
     ::UpdateWindow(Handle());
-    ProcessPendingMessages();
+    pump_.DoEvents();
     return true;
 }
 
@@ -35,7 +23,7 @@ void frmPause::SetPauseCaption(std::string_view text) {
     if (!IsOpen())
         return;
     SetCaption(text);
-    ProcessPendingMessages();
+    pump_.DoEvents();
 }
 
 void frmPause::SetPauseStatus(std::string_view text) {
@@ -43,12 +31,12 @@ void frmPause::SetPauseStatus(std::string_view text) {
         return;
     SetItemText(IDC_LBL_STATUS, text);
     ::UpdateWindow(Handle());
-    ProcessPendingMessages();
+    pump_.DoEvents();
 }
 
 void frmPause::ClosePauseWindow() {
     Destroy();
-    ProcessPendingMessages();
+    pump_.DoEvents();
 }
 
 bool frmPause::OnInitDialog() {

@@ -2,6 +2,7 @@
 // frmPause: the window that stays on screen, modeless, while a long operation runs.
 
 #include "platform/win32/Dialog.h"
+#include "platform/win32/Win32MessagePump.h"
 
 #include <string_view>
 
@@ -28,9 +29,7 @@ private:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     std::wstring clipPath_;
+    Win32MessagePump pump_;
 };
-
-// Lets the window messages that are waiting run now; a quit request stays queued for the message loop.
-void ProcessPendingMessages();
 
 } // namespace krv

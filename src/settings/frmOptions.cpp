@@ -326,18 +326,11 @@ void frmOptions::OnDestroy() {
     logic_.reset();
 }
 
-std::optional<OptionsDialogResult> ShowOptionsDialog(HINSTANCE instance, HWND owner,
-                                                     const OptionsDialogServices& services,
-                                                     clsMenuCollection& collection, bool forMainCollection,
-                                                     bool& optionsWindowOpen) {
-    if (optionsWindowOpen)
-        return std::nullopt;
-    optionsWindowOpen = true;
+OptionsDialogResult RunOptionsDialog(HINSTANCE instance, HWND owner, const OptionsDialogServices& services,
+                                     clsMenuCollection& collection, bool forMainCollection) {
     frmOptions dialog(services);
     dialog.Init(collection, forMainCollection);
-    const OptionsDialogResult result = dialog.Run(instance, owner);
-    optionsWindowOpen = false;
-    return result;
+    return dialog.Run(instance, owner);
 }
 
 } // namespace krv

@@ -73,11 +73,9 @@ private:
     OptionsDialogResult result_;
 };
 
-// Opens the Options dialog modally over owner, unless it is open already (optionsWindowOpen, the
-// program-wide flag, is set while it is open); nothing when it was already open.
-std::optional<OptionsDialogResult> ShowOptionsDialog(HINSTANCE instance, HWND owner,
-                                                     const OptionsDialogServices& services,
-                                                     clsMenuCollection& collection, bool forMainCollection,
-                                                     bool& optionsWindowOpen);
+// Shows the Options dialog modally over owner for collection (the program's main collection when
+// forMainCollection) and returns what the caller reads afterwards.
+OptionsDialogResult RunOptionsDialog(HINSTANCE instance, HWND owner, const OptionsDialogServices& services,
+                                     clsMenuCollection& collection, bool forMainCollection);
 
 } // namespace krv

@@ -11,6 +11,7 @@
 #include "ResourceIds.h"
 #include "platform/Text.h"
 #include "settings/RegistryNames.h"
+#include "shell/OptionsCommand.h"
 #include "shell/ResidentServices.h"
 #include "shell/modSystemTray.h"
 
@@ -309,7 +310,7 @@ void frmMain::ShutdownApplication() {
     RemoveTrayIcon(Handle());
 }
 
-// --- IResidentHost. The Organize window, the item dialog and the Options dialog are not part of this
+// --- IResidentHost. The Organize window and the item dialog are not part of this
 // program yet: there is nothing to load or bring to the front.
 
 bool frmMain::LoadOrganizeWindow() { return false; }
@@ -320,7 +321,9 @@ void frmMain::InitOrganizeWindow(std::string_view) {}
 
 void frmMain::BringItemDialogToFront() {}
 
-void frmMain::ShowOptionsDialog(clsMenuCollection&, bool) {}
+void frmMain::ShowOptionsDialog(clsMenuCollection& collection, bool mainCollection) {
+    ShowProgramOptions(instance_, Handle(), services_, *this, menus_, keyboardHook_, collection, mainCollection);
+}
 
 void frmMain::UnloadMainWindow() {
     // Unloading runs after the current message, so that no handler still on the stack outlives the window.

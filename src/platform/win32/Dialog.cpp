@@ -40,6 +40,16 @@ size_t SkipString(const BYTE* data, size_t offset) {
     return offset + (std::wcslen(reinterpret_cast<const wchar_t*>(data + offset)) + 1) * 2;
 }
 
+// The common controls the dialogs' templates name (tree view, tab control, animation, tool tips) must be
+// registered before a template that uses them is created; registering again costs nothing.
+void RegisterCommonControls() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_ANIMATE_CLASS |
+                     ICC_BAR_CLASSES;
+    ::InitCommonControlsEx(&controls);
+}
+
 size_t AlignToDword(size_t offset) {
     return (offset + 3) & ~static_cast<size_t>(3);
 }
@@ -127,6 +137,7 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::ShowModal(HINSTANCE instance, int templateId, HWND owner) {
     modal_ = true;
+    RegisterCommonControls();
     const std::vector<BYTE> dialogTemplate = DialogTemplateWithMessageFont(instance, templateId);
     if (dialogTemplate.empty())
         return -1;
@@ -136,6 +147,7 @@ INT_PTR Dialog::ShowModal(HINSTANCE instance, int templateId, HWND owner) {
 
 bool Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND owner) {
     modal_ = false;
+    RegisterCommonControls();
     const std::vector<BYTE> dialogTemplate = DialogTemplateWithMessageFont(instance, templateId);
     if (dialogTemplate.empty())
         return false;
