@@ -25,9 +25,12 @@ std::string UserClassKey(std::string_view classKey) {
     return kUserClasses + std::string(classKey);
 }
 
+// The user's own verb counts as well, for systems whose HKEY_CLASSES_ROOT does not show the user's classes
+// (Wine); on Windows the merged view already holds it.
 bool FolderVerbPresent(clsRegHandler& registry) {
     std::string caption;
-    return registry.GetKeyValue(RegistryRoot::ClassesRoot, kFolderVerbKey, kDefaultValue, caption);
+    return registry.GetKeyValue(RegistryRoot::ClassesRoot, kFolderVerbKey, kDefaultValue, caption) ||
+           registry.GetKeyValue(RegistryRoot::CurrentUser, UserClassKey(kFolderVerbKey), kDefaultValue, caption);
 }
 
 bool WriteVerb(clsRegHandler& registry, std::string_view verbKey, std::string_view caption,

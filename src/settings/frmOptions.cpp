@@ -94,14 +94,17 @@ void frmOptions::CreatePages(HINSTANCE instance) {
     ::GetWindowRect(tabs, &area);
     ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
     TabCtrl_AdjustRect(tabs, FALSE, &area);
+    // Each page follows the tab control in the tab order, before the buttons below it.
+    HWND previous = tabs;
     for (const TabControls& controls : kTabControls) {
         Page& page = PageOf(controls.Tab);
         if (!page.CreateModeless(instance, controls.Page, Handle()))
             continue;
         // The page takes the tab's background, so that its labels and frames sit on it seamlessly.
         EnableTabPageBackground(page.Handle());
-        ::SetWindowPos(page.Handle(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                       SWP_NOACTIVATE);
+        ::SetWindowPos(page.Handle(), previous, area.left, area.top, area.right - area.left,
+                       area.bottom - area.top, SWP_NOACTIVATE);
+        previous = page.Handle();
     }
 }
 
@@ -156,6 +159,8 @@ void frmOptions::FillTree(OptionsTab tab) {
         HTREEITEM item = TreeView_InsertItem(tree, &insert);
         TreeView_SetCheckState(tree, item, logic_->IsChecked(node->ValueName));
     }
+    // The first node is current, so that the arrow keys and the space bar work from the start.
+    TreeView_SelectItem(tree, TreeView_GetRoot(tree));
 }
 
 void frmOptions::ShowTab(OptionsTab tab) {

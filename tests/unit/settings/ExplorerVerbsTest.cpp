@@ -107,3 +107,22 @@ TEST_F(ExplorerVerbsTest, FailuresAreReportedInTheResult) {
 
 } // namespace
 } // namespace krv
+
+namespace krv {
+namespace {
+
+TEST(ExplorerVerbsWithoutMergedClasses, TheUsersOwnVerbCountsAsPresent) {
+    // A registry whose HKEY_CLASSES_ROOT shows only the machine's classes, as Wine's does.
+    FakeRegistry store;
+    clsRegHandler reg{store};
+    EXPECT_TRUE(AddExplorerVerbs(reg, kExe));
+    const int written = store.ChangeCount();
+    EXPECT_TRUE(AddExplorerVerbs(reg, kExe));
+    EXPECT_EQ(store.ChangeCount(), written);
+    EXPECT_TRUE(RemoveExplorerVerbs(reg));
+    EXPECT_FALSE(store.KeyExists(HKCU, kUserFolderVerb));
+    EXPECT_FALSE(store.KeyExists(HKCU, kUserDriveVerb));
+}
+
+} // namespace
+} // namespace krv
