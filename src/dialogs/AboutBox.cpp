@@ -24,8 +24,8 @@ std::string AboutTitle(int major, int minor, int revision) {
            std::to_string(revision) + ")";
 }
 
-bool AboutGetKeyValue(IRegistry& registry, RegistryRoot root, std::string_view keyPath, std::string_view valueName,
-                      std::string& text) {
+bool AboutGetKeyValue(IRegistry& registry, RegistryRoot root, std::string_view keyPath,
+                      std::string_view valueName, std::string& text) {
     const auto value = registry.QueryValue(root, keyPath, valueName);
     if (!value)
         return false;

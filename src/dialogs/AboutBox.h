@@ -1,14 +1,14 @@
 #pragma once
 // The decisions of the About box: its texts and how it finds the System Information program.
 
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
-#include "platform/Registry.h"
-
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/Registry.h"
 
 namespace krv {
 
@@ -29,8 +29,8 @@ std::string AboutTitle(int major, int minor, int revision);
 
 // The About box's own registry read: a string value as its text, a 32-bit number as hexadecimal text with
 // the prefix "&h". False when the key or the value cannot be read.
-bool AboutGetKeyValue(IRegistry& registry, RegistryRoot root, std::string_view keyPath, std::string_view valueName,
-                      std::string& text);
+bool AboutGetKeyValue(IRegistry& registry, RegistryRoot root, std::string_view keyPath,
+                      std::string_view valueName, std::string& text);
 
 // The System Information program the system names, or nothing when it names none that can be started.
 std::optional<std::string> FindSystemInformationProgram(IRegistry& registry, IFileSystem& files);

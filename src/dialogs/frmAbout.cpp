@@ -1,18 +1,18 @@
 #include "dialogs/frmAbout.h"
 
+#include <cstring>
+#include <shellapi.h>
+
 #include "DialogIds.h"
 #include "dialogs/AboutBox.h"
 #include "platform/Text.h"
 #include "platform/win32/Win32Shell.h"
 
-#include <cstring>
-
-#include <shellapi.h>
-
 namespace krv {
 
 ProgramVersion ReadProgramVersion(HINSTANCE instance) {
-    HRSRC resource = ::FindResourceW(instance, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16) /* RT_VERSION */);
+    HRSRC resource =
+        ::FindResourceW(instance, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16) /* RT_VERSION */);
     if (resource == nullptr)
         return {};
     const auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(instance, resource)));
@@ -58,7 +58,6 @@ bool frmAbout::OnInitDialog() {
     AddToolTip(IDC_CMD_TECHSUPPORT, "Open Karvello Technical Support Web Page");
     ::SetFocus(Item(IDC_CMD_OK));
     return false; // the focus is set
-
 }
 
 bool frmAbout::OnCommand(int id, int notifyCode, HWND) {

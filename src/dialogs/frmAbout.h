@@ -1,11 +1,11 @@
 #pragma once
 // frmAbout: the About box.
 
+#include <windows.h>
+
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/win32/Dialog.h"
-
-#include <windows.h>
 
 namespace krv {
 

@@ -1,9 +1,9 @@
 #include "dialogs/frmPause.h"
 
+#include <commctrl.h>
+
 #include "DialogIds.h"
 #include "platform/Text.h"
-
-#include <commctrl.h>
 
 namespace krv {
 

@@ -1,12 +1,12 @@
 #pragma once
 // frmPause: the window that stays on screen, modeless, while a long operation runs.
 
-#include "platform/win32/Dialog.h"
-#include "platform/win32/Win32MessagePump.h"
+#include <windows.h>
 
 #include <string_view>
 
-#include <windows.h>
+#include "platform/win32/Dialog.h"
+#include "platform/win32/Win32MessagePump.h"
 
 namespace krv {
 

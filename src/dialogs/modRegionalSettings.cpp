@@ -98,7 +98,8 @@ std::optional<int> ReadNumber(std::string_view& text, size_t maxDigits, size_t& 
 }
 
 // Index (0-based) of the longest of the names that text starts with; nothing when it starts with none.
-std::optional<int> ReadName(std::string_view& text, int count, const std::function<std::string(int)>& nameOf) {
+std::optional<int> ReadName(std::string_view& text, int count,
+                            const std::function<std::string(int)>& nameOf) {
     std::optional<int> best;
     size_t bestLength = 0;
     for (int i = 0; i < count; ++i) {
@@ -200,7 +201,8 @@ std::string modRegionalSettings::FormatDatePicture(const DateTime& d, std::strin
     return text;
 }
 
-std::optional<DateTime> modRegionalSettings::ReadDatePicture(std::string_view text, std::string_view picture) {
+std::optional<DateTime> modRegionalSettings::ReadDatePicture(std::string_view text,
+                                                             std::string_view picture) {
     std::optional<int> day;
     std::optional<int> month;
     std::optional<int> year;
@@ -219,7 +221,8 @@ std::optional<DateTime> modRegionalSettings::ReadDatePicture(std::string_view te
         case 'M':
             if (token.count <= 2)
                 month = ReadNumber(text, 2, digits);
-            else if (auto index = ReadName(text, 12, [&](int i) { return MonthName(i + 1, token.count == 3); }))
+            else if (auto index =
+                         ReadName(text, 12, [&](int i) { return MonthName(i + 1, token.count == 3); }))
                 month = *index + 1;
             else
                 month.reset();

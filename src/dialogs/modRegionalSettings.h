@@ -1,13 +1,13 @@
 #pragma once
 // modRegionalSettings: dates and times in the user's regional style, for the properties dialogs.
 
-#include "model/DateTime.h"
-#include "platform/Locale.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "model/DateTime.h"
+#include "platform/Locale.h"
 
 namespace krv {
 

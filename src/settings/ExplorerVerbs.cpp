@@ -30,7 +30,8 @@ std::string UserClassKey(std::string_view classKey) {
 bool FolderVerbPresent(clsRegHandler& registry) {
     std::string caption;
     return registry.GetKeyValue(RegistryRoot::ClassesRoot, kFolderVerbKey, kDefaultValue, caption) ||
-           registry.GetKeyValue(RegistryRoot::CurrentUser, UserClassKey(kFolderVerbKey), kDefaultValue, caption);
+           registry.GetKeyValue(RegistryRoot::CurrentUser, UserClassKey(kFolderVerbKey), kDefaultValue,
+                                caption);
 }
 
 bool WriteVerb(clsRegHandler& registry, std::string_view verbKey, std::string_view caption,

@@ -1,13 +1,13 @@
 #include "settings/FormPosition.h"
 
-#include "settings/RegistryNames.h"
-#include "settings/clsRegHandler.h"
-
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <utility>
+
+#include "settings/RegistryNames.h"
+#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {
@@ -101,7 +101,7 @@ FormPlacement LoadFormPosition(clsRegHandler& registry, std::string_view windowN
 
     FormPlacement placement = current;
     placement.State = *state == static_cast<int>(FormWindowState::Maximized) ? FormWindowState::Maximized
-                                                                              : FormWindowState::Normal;
+                                                                             : FormWindowState::Normal;
     if (placement.State == FormWindowState::Normal) {
         placement.Bounds.Left = TwipsToPixels(*left, screen.Dpi);
         placement.Bounds.Top = TwipsToPixels(*top, screen.Dpi);

@@ -108,8 +108,8 @@ OptionChangePlan DecideOptionChanges(const Options& current, const Options& base
     return plan;
 }
 
-void CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& collection, const Options& current,
-                           const OptionChangeServices& services) {
+void CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& collection,
+                           const Options& current, const OptionChangeServices& services) {
     const bool withSystemFolders = current.AdvancedOptions[ADVC5_SYSTEM_FOLDERS_IN_DIRECTORIES];
     for (OptionAction action : plan.InOrder()) {
         switch (action) {

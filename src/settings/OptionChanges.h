@@ -3,13 +3,13 @@
 // through which they are carried out (menu entries, generated groups, Organized Folders, Explorer verbs,
 // keyboard hook).
 
-#include "organized/modShortcuts.h"
-#include "settings/modOptions.h"
-
 #include <array>
 #include <functional>
 #include <optional>
 #include <vector>
+
+#include "organized/modShortcuts.h"
+#include "settings/modOptions.h"
 
 namespace krv {
 
@@ -23,8 +23,8 @@ public:
     virtual void RemoveHelpEntries(clsMenuCollection& collection) = 0;
     virtual void AddOptionsEntry(clsMenuCollection& collection) = 0;
     virtual void RemoveOptionsEntry(clsMenuCollection& collection) = 0;
-    // Lets change act on a scratch copy of the program's tree, then empties the popup menu and the tree, copies
-    // the scratch tree back and builds the whole popup menu from it.
+    // Lets change act on a scratch copy of the program's tree, then empties the popup menu and the tree,
+    // copies the scratch tree back and builds the whole popup menu from it.
     virtual void RebuildPopupMenu(clsMenuCollection& menuItems,
                                   const std::function<void(clsMenuCollection& scratch)>& change) = 0;
 };
@@ -44,8 +44,8 @@ class IOrganizedFolders {
 public:
     virtual ~IOrganizedFolders() = default;
     virtual void DeleteOrganizedFoldersDir(OrganizedFoldersLocation location) = 0;
-    virtual void RestoreOrganizedFolders(OrganizedFoldersLocation location, const clsMenuCollection& collection,
-                                         bool withSystemFolders) = 0;
+    virtual void RestoreOrganizedFolders(OrganizedFoldersLocation location,
+                                         const clsMenuCollection& collection, bool withSystemFolders) = 0;
 };
 
 // Explorer's context-menu verbs; the results are not shown to the user.
@@ -109,7 +109,7 @@ struct OptionChangePlan {
 OptionChangePlan DecideOptionChanges(const Options& current, const Options& baseline);
 
 // Carries the tree and directory actions of a plan out on collection, in the fixed order.
-void CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& collection, const Options& current,
-                           const OptionChangeServices& services);
+void CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& collection,
+                           const Options& current, const OptionChangeServices& services);
 
 } // namespace krv

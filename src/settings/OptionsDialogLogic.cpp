@@ -1,8 +1,8 @@
 #include "settings/OptionsDialogLogic.h"
 
-#include "settings/clsRegHandler.h"
-
 #include <algorithm>
+
+#include "settings/clsRegHandler.h"
 
 namespace krv {
 namespace {
@@ -81,9 +81,8 @@ constexpr std::array<NodeDescription, 20> kNodeDescriptions = {{
      "Specifies whether you want to have Organized Folders in the Favorites Menu. This option"
      " is handy when you are opening files or folders in your Organized Folders from Internet"
      " Explorer."},
-    {OptionsTab::Advanced,
-     "Specifies whether you want to have System Folders group's folder shortcuts on the"
-     " Desktop, in Send To menu and Favorites."},
+    {OptionsTab::Advanced, "Specifies whether you want to have System Folders group's folder shortcuts on the"
+                           " Desktop, in Send To menu and Favorites."},
     {OptionsTab::Advanced,
      "Specifies whether to refresh Organized Folders on the Desktop, Send To and Favorties"
      " Menu each time you close Organize Folders window. Don't select this if you want"
@@ -96,10 +95,8 @@ constexpr std::array<NodeDescription, 20> kNodeDescriptions = {{
      " available on Windows 95, 95 OSR 2, 98, 98 SE and ME operating systems."},
 }};
 
-constexpr const char* kGeneralTabDescription =
-    "Use this dialog to adjust general Karvello settings.";
-constexpr const char* kAppearanceTabDescription =
-    "Use this dialog to adjust Karvello appearance.";
+constexpr const char* kGeneralTabDescription = "Use this dialog to adjust general Karvello settings.";
+constexpr const char* kAppearanceTabDescription = "Use this dialog to adjust Karvello appearance.";
 constexpr const char* kAdvancedTabDescription =
     "Use this dialog to adjust advanced Karvello options and integration with Windows"
     " operating system.";
@@ -125,8 +122,9 @@ const std::array<OptionNode, 20>& OptionNodes() {
 
 const OptionNode* FindOptionNode(std::string_view valueName) {
     const auto& nodes = OptionNodes();
-    const auto found = std::find_if(nodes.begin(), nodes.end(),
-                                    [valueName](const OptionNode& node) { return node.ValueName == valueName; });
+    const auto found = std::find_if(nodes.begin(), nodes.end(), [valueName](const OptionNode& node) {
+        return node.ValueName == valueName;
+    });
     return found == nodes.end() ? nullptr : &*found;
 }
 
@@ -217,8 +215,8 @@ void OptionsDialogLogic::Cancel() {
 }
 
 bool OptionsDialogLogic::ConfirmExit() {
-    const MessageAnswer answer = services_.MessageBox.Show(EXIT_QUESTION, EXIT_QUESTION_TITLE,
-                                                           MessageButtons::YesNoCancel, MessageIcon::Exclamation);
+    const MessageAnswer answer = services_.MessageBox.Show(
+        EXIT_QUESTION, EXIT_QUESTION_TITLE, MessageButtons::YesNoCancel, MessageIcon::Exclamation);
     if (answer == MessageAnswer::Yes)
         exitRequested_ = true;
     return exitRequested_;
@@ -264,6 +262,5 @@ void OptionsDialogLogic::ApplyOptionChanges() {
 void OptionsDialogLogic::SaveOptions() {
     krv::SaveOptions(services_.CurrentOptions, services_.Registry, services_.QuotedExePath);
 }
-
 
 } // namespace krv

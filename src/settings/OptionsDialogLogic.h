@@ -2,16 +2,15 @@
 // The decisions of the Options dialog, apart from its window: which nodes it shows, what checking a node,
 // Default, Apply, OK, Cancel and Exit do to the options, and what applying them changes.
 
-#include "settings/OptionChanges.h"
-#include "settings/modOptions.h"
-
-#include "model/clsMenuCollection.h"
-#include "platform/MessageBox.h"
-
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "model/clsMenuCollection.h"
+#include "platform/MessageBox.h"
+#include "settings/OptionChanges.h"
+#include "settings/modOptions.h"
 
 namespace krv {
 

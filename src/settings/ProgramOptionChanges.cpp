@@ -52,7 +52,8 @@ void ProgramOptionChanges::DeleteOrganizedFoldersDir(OrganizedFoldersLocation lo
 }
 
 void ProgramOptionChanges::RestoreOrganizedFolders(OrganizedFoldersLocation location,
-                                                   const clsMenuCollection& collection, bool withSystemFolders) {
+                                                   const clsMenuCollection& collection,
+                                                   bool withSystemFolders) {
     parts_.Shortcuts.RestoreOrganizedFolders(location, collection, withSystemFolders);
 }
 

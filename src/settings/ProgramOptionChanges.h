@@ -2,12 +2,12 @@
 // The option changes of the running program: the menu skeleton, the generated groups, the Organized Folders
 // and the Explorer verbs, each through the module that owns it.
 
+#include <string>
+#include <vector>
+
 #include "groups/clsDrive.h"
 #include "menu/modMenuSetup.h"
 #include "settings/OptionChanges.h"
-
-#include <string>
-#include <vector>
 
 namespace krv {
 

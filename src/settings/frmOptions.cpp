@@ -1,10 +1,10 @@
 #include "settings/frmOptions.h"
 
+#include <commctrl.h>
+
 #include "DialogIds.h"
 #include "platform/Text.h"
 #include "platform/win32/WindowPlacement.h"
-
-#include <commctrl.h>
 
 namespace krv {
 namespace {
@@ -65,12 +65,14 @@ OptionsDialogResult frmOptions::Run(HINSTANCE instance, HWND owner) {
 }
 
 bool frmOptions::Page::OnCommand(int id, int notifyCode, HWND control) {
-    ::SendMessageW(::GetParent(Handle()), WM_COMMAND, MAKEWPARAM(id, notifyCode), reinterpret_cast<LPARAM>(control));
+    ::SendMessageW(::GetParent(Handle()), WM_COMMAND, MAKEWPARAM(id, notifyCode),
+                   reinterpret_cast<LPARAM>(control));
     return true;
 }
 
 bool frmOptions::Page::OnNotify(const NMHDR& header, LRESULT& result) {
-    result = ::SendMessageW(::GetParent(Handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    result =
+        ::SendMessageW(::GetParent(Handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
     return true;
 }
 
@@ -181,7 +183,8 @@ void frmOptions::ShowDescription(OptionsTab tab, const OptionNode& node) {
 void frmOptions::RefreshChecks() {
     for (const TabControls& controls : kTabControls) {
         HWND tree = Control(controls.Tree);
-        for (HTREEITEM item = TreeView_GetRoot(tree); item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
+        for (HTREEITEM item = TreeView_GetRoot(tree); item != nullptr;
+             item = TreeView_GetNextSibling(tree, item)) {
             const OptionNode* node = NodeOfItem(tree, item);
             if (node == nullptr)
                 continue;
@@ -216,7 +219,8 @@ void frmOptions::OnTreeClick(OptionsTab tab) {
     if (const OptionNode* node = NodeOfItem(tree, item))
         ShowDescription(tab, *node);
     if (hit.flags & TVHT_ONITEMSTATEICON)
-        ::PostMessageW(Handle(), WM_APP_NODE_TOGGLED, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(item));
+        ::PostMessageW(Handle(), WM_APP_NODE_TOGGLED, static_cast<WPARAM>(tab),
+                       reinterpret_cast<LPARAM>(item));
 }
 
 bool frmOptions::OnNotify(const NMHDR& header, LRESULT& result) {

@@ -1,14 +1,14 @@
 #pragma once
 // frmOptions: the Options dialog, a window over OptionsDialogLogic.
 
-#include "platform/win32/Dialog.h"
-#include "platform/win32/Win32Shell.h"
-#include "settings/OptionsDialogLogic.h"
+#include <windows.h>
 
 #include <array>
 #include <optional>
 
-#include <windows.h>
+#include "platform/win32/Dialog.h"
+#include "platform/win32/Win32Shell.h"
+#include "settings/OptionsDialogLogic.h"
 
 namespace krv {
 

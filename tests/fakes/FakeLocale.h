@@ -1,10 +1,10 @@
 #pragma once
 // Locale items for unit tests: whatever the test puts in, empty for everything else.
 
-#include "platform/Locale.h"
-
 #include <map>
 #include <string>
+
+#include "platform/Locale.h"
 
 namespace krv {
 

@@ -31,7 +31,8 @@ void FakeOptionChanges::Record(const std::string& call, const clsMenuCollection&
 
 void FakeOptionChanges::AddMarker(const char* call, clsMenuCollection& collection, const char* name) {
     Record(call, collection);
-    collection.AddNewMenuItem({.Caption = name, .OwnerName = TOP_LEVEL_OWNER, .Name = name, .Remark = REMARK_AUTO});
+    collection.AddNewMenuItem(
+        {.Caption = name, .OwnerName = TOP_LEVEL_OWNER, .Name = name, .Remark = REMARK_AUTO});
 }
 
 void FakeOptionChanges::RemoveMarker(const char* call, clsMenuCollection& collection, const char* name) {

@@ -3,11 +3,11 @@
 // verbs and the keyboard hook, in one log in call order. Collections are named in the log by the names the
 // test gives them ("other" for any collection it did not name).
 
-#include "settings/OptionChanges.h"
-
 #include <map>
 #include <string>
 #include <vector>
+
+#include "settings/OptionChanges.h"
 
 namespace krv {
 
@@ -18,7 +18,9 @@ class FakeOptionChanges final : public IMenuSkeleton,
                                 public IKeyboardHook {
 public:
     OptionChangeServices Services() { return {*this, *this, *this, *this, *this}; }
-    void Name(const clsMenuCollection& collection, std::string name) { names_[&collection] = std::move(name); }
+    void Name(const clsMenuCollection& collection, std::string name) {
+        names_[&collection] = std::move(name);
+    }
     const std::vector<std::string>& Log() const { return log_; }
     void ClearLog() { log_.clear(); }
 

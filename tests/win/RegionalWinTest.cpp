@@ -1,10 +1,11 @@
 // The locale seam and the date pictures against the system's own formatting.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
 #include "dialogs/modRegionalSettings.h"
 #include "platform/Text.h"
 #include "platform/win32/Win32Locale.h"
-
-#include <gtest/gtest.h>
-#include <windows.h>
 
 namespace krv {
 namespace {
@@ -25,8 +26,7 @@ TEST(RegionalWinTest, TheUsersLocaleGivesTheClockItems) {
     EXPECT_FALSE(locale.LocaleText(LOCALE_ITEM_SHORT_DATE).empty());
     const std::string clock = locale.LocaleText(LOCALE_ITEM_CLOCK_24H);
     EXPECT_TRUE(clock == "0" || clock == "1") << clock;
-    EXPECT_EQ(locale.LocaleText(LOCALE_ITEM_MONTH_NAME_JANUARY + 2),
-              SystemDateText({2024, 3, 5}, L"MMMM"));
+    EXPECT_EQ(locale.LocaleText(LOCALE_ITEM_MONTH_NAME_JANUARY + 2), SystemDateText({2024, 3, 5}, L"MMMM"));
     // An item the system does not know reads as empty text.
     EXPECT_EQ(locale.LocaleText(0x7FFFFFF0), "");
 }
@@ -35,8 +35,8 @@ TEST(RegionalWinTest, DatePicturesAreWrittenAsTheSystemWritesThem) {
     Win32Locale locale;
     modRegionalSettings regional(locale);
     const DateTime dates[] = {{2024, 3, 5}, {1999, 12, 31}, {2000, 1, 1}, {2031, 7, 9}};
-    const wchar_t* pictures[] = {L"dd.MM.yyyy", L"M/d/yy", L"dddd, MMMM d, yyyy", L"ddd d MMM y",
-                                 L"yyyy'-''x'-MM", L"d 'of' MMMM"};
+    const wchar_t* pictures[] = {L"dd.MM.yyyy",  L"M/d/yy",        L"dddd, MMMM d, yyyy",
+                                 L"ddd d MMM y", L"yyyy'-''x'-MM", L"d 'of' MMMM"};
     for (const DateTime& d : dates) {
         for (const wchar_t* picture : pictures) {
             EXPECT_EQ(regional.FormatDatePicture(d, Narrow(picture)), SystemDateText(d, picture))

@@ -1,11 +1,10 @@
 // The window-placement store on a real window and the real registry.
-#include "platform/win32/WindowPlacement.h"
+#include <gtest/gtest.h>
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/WindowPlacement.h"
 #include "settings/clsRegHandler.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -46,7 +45,8 @@ TEST_F(WindowPlacementWinTest, APlaceStoredInTwipsComesBack) {
 }
 
 TEST_F(WindowPlacementWinTest, WithoutAStoredPlaceTheWindowIsCentredOnTheWorkArea) {
-    EXPECT_EQ(RestoreFormPosition(window.get(), reg, "frmShortcutsList", false, 200, 100, true), SW_SHOWMAXIMIZED);
+    EXPECT_EQ(RestoreFormPosition(window.get(), reg, "frmShortcutsList", false, 200, 100, true),
+              SW_SHOWMAXIMIZED);
     const ScreenInfo screen = ScreenInfoFor(window.get());
     RECT rect{};
     ::GetWindowRect(window.get(), &rect);

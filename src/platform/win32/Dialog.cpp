@@ -1,8 +1,8 @@
 #include "platform/win32/Dialog.h"
 
-#include "platform/Text.h"
-
 #include <cstring>
+
+#include "platform/Text.h"
 
 namespace krv {
 namespace {
@@ -45,8 +45,8 @@ size_t SkipString(const BYTE* data, size_t offset) {
 void RegisterCommonControls() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_ANIMATE_CLASS |
-                     ICC_BAR_CLASSES;
+    controls.dwICC =
+        ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES | ICC_ANIMATE_CLASS | ICC_BAR_CLASSES;
     ::InitCommonControlsEx(&controls);
 }
 
@@ -62,7 +62,8 @@ void AppendWords(std::vector<BYTE>& out, const void* data, size_t bytes) {
 } // namespace
 
 std::vector<BYTE> DialogTemplateWithMessageFont(HINSTANCE instance, int templateId) {
-    HRSRC resource = ::FindResourceW(instance, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
+    HRSRC resource =
+        ::FindResourceW(instance, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5) /* RT_DIALOG */);
     if (resource == nullptr)
         return {};
     HGLOBAL loaded = ::LoadResource(instance, resource);
@@ -112,7 +113,8 @@ std::vector<BYTE> DialogTemplateWithMessageFont(HINSTANCE instance, int template
     AppendWords(patched, &charset, 1);
     AppendWords(patched, font.lfFaceName, (std::wcslen(font.lfFaceName) + 1) * sizeof(wchar_t));
     patched.resize(AlignToDword(patched.size()), 0);
-    patched.insert(patched.end(), original.begin() + static_cast<std::ptrdiff_t>(itemsOffset), original.end());
+    patched.insert(patched.end(), original.begin() + static_cast<std::ptrdiff_t>(itemsOffset),
+                   original.end());
     return patched;
 }
 
@@ -141,8 +143,8 @@ INT_PTR Dialog::ShowModal(HINSTANCE instance, int templateId, HWND owner) {
     const std::vector<BYTE> dialogTemplate = DialogTemplateWithMessageFont(instance, templateId);
     if (dialogTemplate.empty())
         return -1;
-    return ::DialogBoxIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), owner,
-                                     &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    return ::DialogBoxIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+                                     owner, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND owner) {
@@ -152,7 +154,8 @@ bool Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND owner) {
     if (dialogTemplate.empty())
         return false;
     return ::CreateDialogIndirectParamW(instance, reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                        owner, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+                                        owner, &Dialog::DialogProc,
+                                        reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 void Dialog::Destroy() {

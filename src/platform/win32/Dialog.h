@@ -2,13 +2,13 @@
 // Base of the program's dialogs: a dialog template from the resources, shown in the system's message font,
 // with a static procedure that forwards each message to the object's virtual handlers.
 
-#include "platform/win32/Handles.h"
+#include <windows.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <windows.h>
+#include "platform/win32/Handles.h"
 
 namespace krv {
 

@@ -1,8 +1,8 @@
 #include "platform/win32/Win32Locale.h"
 
-#include "platform/Text.h"
-
 #include <windows.h>
+
+#include "platform/Text.h"
 
 namespace krv {
 

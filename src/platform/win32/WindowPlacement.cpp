@@ -46,7 +46,8 @@ int RestoreFormPosition(HWND window, clsRegHandler& registry, const char* window
 }
 
 void StoreFormPosition(HWND window, clsRegHandler& registry, const char* windowName, bool fixedSize) {
-    SaveFormPosition(registry, windowName, fixedSize, CurrentFormPlacement(window), ScreenInfoFor(window).Dpi);
+    SaveFormPosition(registry, windowName, fixedSize, CurrentFormPlacement(window),
+                     ScreenInfoFor(window).Dpi);
 }
 
 } // namespace krv

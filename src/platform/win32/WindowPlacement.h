@@ -1,9 +1,9 @@
 #pragma once
 // The window-placement store applied to real windows.
 
-#include "settings/FormPosition.h"
-
 #include <windows.h>
+
+#include "settings/FormPosition.h"
 
 namespace krv {
 

@@ -1,10 +1,10 @@
 #include "dialogs/AboutBox.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -14,7 +14,8 @@ constexpr auto HKLM = RegistryRoot::LocalMachine;
 class AboutBoxTest : public ::testing::Test {
 protected:
     void Start() {
-        StartSysInfo(registry, files, messageBox, [this](const std::string& program) { started.push_back(program); });
+        StartSysInfo(registry, files, messageBox,
+                     [this](const std::string& program) { started.push_back(program); });
     }
 
     FakeRegistry registry;

@@ -1,8 +1,8 @@
 #include "dialogs/modRegionalSettings.h"
 
-#include "fakes/FakeLocale.h"
-
 #include <gtest/gtest.h>
+
+#include "fakes/FakeLocale.h"
 
 namespace krv {
 namespace {
@@ -97,7 +97,8 @@ TEST_F(RegionalSettingsTest, DatePicturesWithNamesQuotesAndShortYears) {
     locale.items[LOCALE_ITEM_SHORT_DATE] = "ddd d MMM yy";
     EXPECT_EQ(regional.FormatDateTimeLocal({2024, 3, 5, 0, 0, 0}), "Tue 5 Mar 24");
     locale.items[LOCALE_ITEM_SHORT_DATE] = "dddd, MMMM dd 'of' yyyy";
-    EXPECT_EQ(regional.FormatDatePicture({2000, 1, 1}, "dddd, MMMM dd 'of' yyyy"), "Saturday, January 01 of 2000");
+    EXPECT_EQ(regional.FormatDatePicture({2000, 1, 1}, "dddd, MMMM dd 'of' yyyy"),
+              "Saturday, January 01 of 2000");
     EXPECT_EQ(regional.FormatDateTimeLocal({2000, 1, 1, 0, 0, 0}), "Saturday, January 01 of 2000");
     EXPECT_EQ(regional.FormatDatePicture({2024, 12, 31}, "yyyy'-''s'-y"), "2024-'s-24");
     EXPECT_EQ(regional.FormatDatePicture({2005, 1, 2}, "d/M/y"), "2/1/05");

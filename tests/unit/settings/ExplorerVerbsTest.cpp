@@ -1,9 +1,9 @@
 #include "settings/ExplorerVerbs.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeRegistry.h"
 #include "settings/clsRegHandler.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {

@@ -1,15 +1,15 @@
 #include "settings/FormPosition.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeRegistry.h"
 #include "settings/clsRegHandler.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 
 void PrintTo(const FormPlacement& placement, std::ostream* os) {
-    *os << "{" << placement.Bounds.Left << ", " << placement.Bounds.Top << ", " << placement.Bounds.Width << ", "
-        << placement.Bounds.Height << ", state " << static_cast<int>(placement.State) << "}";
+    *os << "{" << placement.Bounds.Left << ", " << placement.Bounds.Top << ", " << placement.Bounds.Width
+        << ", " << placement.Bounds.Height << ", state " << static_cast<int>(placement.State) << "}";
 }
 
 namespace {
@@ -20,7 +20,8 @@ constexpr const char* kOptionsKey = "Software\\Tessary\\Karvello\\frmSet";
 class FormPositionTest : public ::testing::Test {
 protected:
     void Store(const char* name, const char* text) { registry.PutString(HKCU, kOptionsKey, name, text); }
-    FormPlacement Load(bool fixedSize, int defaultWidth = 800, int defaultHeight = 600, bool maximize = false) {
+    FormPlacement Load(bool fixedSize, int defaultWidth = 800, int defaultHeight = 600,
+                       bool maximize = false) {
         return LoadFormPosition(reg, "frmOptions", fixedSize, defaultWidth, defaultHeight, maximize, current,
                                 screen);
     }
@@ -95,7 +96,8 @@ TEST_F(FormPositionTest, FixedSizeWindowsKeepOnlyTheirPlace) {
 
     // A maximized window stores its state only.
     SaveFormPosition(reg, "frmOrganize", false, {{1, 2, 3, 4}, FormWindowState::Maximized}, 96);
-    EXPECT_EQ(registry.ValueNames(HKCU, "Software\\Tessary\\Karvello\\frmOrg"), (std::vector<std::string>{"S"}));
+    EXPECT_EQ(registry.ValueNames(HKCU, "Software\\Tessary\\Karvello\\frmOrg"),
+              (std::vector<std::string>{"S"}));
 }
 
 TEST_F(FormPositionTest, APlaceOutsideEveryMonitorIsNotUsed) {

@@ -1,9 +1,9 @@
 #include "settings/OptionChanges.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeOptionChanges.h"
 #include "model/clsMenuCollection.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -113,11 +113,11 @@ TEST_F(OptionChangesTest, ActionsRunInTheirFixedOrder) {
     // A directory switched on while "ADVC5" changes is deleted and restored, in that order.
     Switch("ADVC5", false);
     Switch("AC2", false);
-    EXPECT_EQ(Decide(), (Actions{A::RemoveHelp, A::AddOptions, A::RemoveSystemFolders, A::AddSystemFolders,
-                                 A::AddDrives, A::DeleteDesktopDirectory, A::RestoreDesktopDirectory,
-                                 A::DeleteSendToDirectory, A::RestoreSendToDirectory,
-                                 A::DeleteFavoritesDirectory, A::RestoreFavoritesDirectory,
-                                 A::AddExplorerVerbs}));
+    EXPECT_EQ(Decide(),
+              (Actions{A::RemoveHelp, A::AddOptions, A::RemoveSystemFolders, A::AddSystemFolders,
+                       A::AddDrives, A::DeleteDesktopDirectory, A::RestoreDesktopDirectory,
+                       A::DeleteSendToDirectory, A::RestoreSendToDirectory, A::DeleteFavoritesDirectory,
+                       A::RestoreFavoritesDirectory, A::AddExplorerVerbs}));
 }
 
 TEST_F(OptionChangesTest, CarryingOutCallsTheServicesOnTheCollection) {

@@ -1,13 +1,13 @@
 #include "settings/OptionsDialogLogic.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeOptionChanges.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "model/MenuVocabulary.h"
 #include "settings/RegistryNames.h"
 #include "settings/clsRegHandler.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -23,8 +23,11 @@ protected:
         LoadOptions(options, reg, false); // the defaults of an empty settings key
         fake.Name(main, "main");
         fake.Name(organize, "organize");
-        main.AddNewMenuItem({.Caption = "Personal", .OwnerName = TOP_LEVEL_OWNER, .Name = MIT_GROUP_USER,
-                             .ItemType = MIT_GROUP_GENERAL, .SubMenu = true});
+        main.AddNewMenuItem({.Caption = "Personal",
+                             .OwnerName = TOP_LEVEL_OWNER,
+                             .Name = MIT_GROUP_USER,
+                             .ItemType = MIT_GROUP_GENERAL,
+                             .SubMenu = true});
     }
     OptionsDialogServices Services(bool hotKeysAvailable = true) {
         return {options, reg, kExe, hotKeysAvailable, fake.Services(), messageBox};
@@ -48,12 +51,14 @@ TEST_F(OptionsDialogLogicTest, TabsShowTheirNodesInTableOrder) {
             names.push_back(node->ValueName);
         names.push_back("|");
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"GC0", "GC1", "GC2", "GC3", "GC4", "|", "AC0", "AC1", "AC2", "AC3",
-                                               "AC4", "AC5", "AC6", "|", "ADVC0", "ADVC1", "ADVC2", "ADVC3",
+    EXPECT_EQ(names, (std::vector<std::string>{"GC0",   "GC1",   "GC2",   "GC3",   "GC4",   "|",
+                                               "AC0",   "AC1",   "AC2",   "AC3",   "AC4",   "AC5",
+                                               "AC6",   "|",     "ADVC0", "ADVC1", "ADVC2", "ADVC3",
                                                "ADVC4", "ADVC5", "ADVC6", "ADVC7", "|"}));
     EXPECT_STREQ(FindOptionNode("AC6")->Caption, "Display shortcuts in menu with alternate color");
-    EXPECT_STREQ(FindOptionNode("AC6")->Description,
-                 "Specifies whether to paint red the currently selected shortcut in the application's main menu.");
+    EXPECT_STREQ(
+        FindOptionNode("AC6")->Description,
+        "Specifies whether to paint red the currently selected shortcut in the application's main menu.");
     EXPECT_STREQ(TabDescription(OptionsTab::Appearance), "Use this dialog to adjust Karvello appearance.");
 }
 
@@ -139,8 +144,8 @@ TEST_F(OptionsDialogLogicTest, MainCollectionIsRebuiltFromTheChangedScratchCopy)
     fake.AddHelpEntries(main);
     fake.ClearLog();
     dialog.Apply();
-    EXPECT_EQ(fake.Log(), (Log{"RebuildPopupMenu@main", "RemoveHelpEntries@scratch", "RemoveOptionsEntry@scratch",
-                               "BuildPopupMenu@main"}));
+    EXPECT_EQ(fake.Log(), (Log{"RebuildPopupMenu@main", "RemoveHelpEntries@scratch",
+                               "RemoveOptionsEntry@scratch", "BuildPopupMenu@main"}));
     EXPECT_FALSE(main.ItemExists(MIT_HF_HELP));
     EXPECT_TRUE(main.ItemExists(MIT_GROUP_USER));
     EXPECT_EQ(main.Count(), 1);

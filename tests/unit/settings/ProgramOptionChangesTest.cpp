@@ -1,6 +1,8 @@
 // The Options dialog's decisions carried out by the program's own modules on a built menu.
 #include "settings/ProgramOptionChanges.h"
 
+#include <gtest/gtest.h>
+
 #include "fakes/FakeMenuHost.h"
 #include "fakes/FakeOptionChanges.h"
 #include "fakes/FakeShell.h"
@@ -9,8 +11,6 @@
 #include "organized/modShortcuts.h"
 #include "settings/OptionsDialogLogic.h"
 #include "settings/clsRegHandler.h"
-
-#include <gtest/gtest.h>
 
 namespace krv {
 namespace {
@@ -63,7 +63,8 @@ protected:
     Options options;
     std::vector<clsDrive> knownDrives;
     clsMenuCollection tree;
-    ProgramOptionChanges program{{window, menus, fake.Services(), knownDrives, shortcuts, regHandler, options, kExe}};
+    ProgramOptionChanges program{
+        {window, menus, fake.Services(), knownDrives, shortcuts, regHandler, options, kExe}};
     FakeOptionChanges hook;
     OptionChangeServices services{program, program, program, program, hook};
 };
@@ -86,8 +87,8 @@ TEST_F(ProgramOptionChangesTest, HelpLeavesTheMenuAndComesBackBeforePersonal) {
 TEST_F(ProgramOptionChangesTest, DrivesGroupFollowsItsOption) {
     Apply({{"AC1", false}});
     Apply({{"AC1", true}});
-    EXPECT_EQ(TopLevel(),
-              (Strings{"Help", "-", "Personal", "System Folders", "Drives", "-", "Options", "Organize Folders"}));
+    EXPECT_EQ(TopLevel(), (Strings{"Help", "-", "Personal", "System Folders", "Drives", "-", "Options",
+                                   "Organize Folders"}));
     ASSERT_EQ(knownDrives.size(), 1u);
     EXPECT_EQ(knownDrives[0].Name, "SYSTEM (C:)");
     Apply({{"AC1", false}});
