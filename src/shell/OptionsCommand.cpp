@@ -1,5 +1,6 @@
 #include "shell/OptionsCommand.h"
 
+#include "model/MenuVocabulary.h"
 #include "settings/ProgramOptionChanges.h"
 #include "settings/frmOptions.h"
 #include "shell/KeyboardHook.h"
@@ -41,6 +42,10 @@ bool ShowProgramOptions(HINSTANCE instance, HWND mainWindow, ResidentServices& s
         RunOptionsDialog(instance, mainWindow, dialogServices, collection, mainCollection);
     if (result.ExitRequested)
         state.ExitRequested = true;
+    // A Drives group that the options filled counts as the first build of the group, so the next showing
+    // of the menu refreshes it instead of filling it a second time.
+    if (mainCollection && state.MenuItems.ItemExists(MIT_PATHS_DRIVES))
+        state.DrivesNeedBuild = false;
     return result.SettingsChanged;
 }
 
