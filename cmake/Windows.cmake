@@ -3,7 +3,8 @@
 # Every list of sources is a glob, so a new file in one of these places needs no edit here:
 #   src/platform/win32/*.cpp   karvello_win32, the Windows implementations of the platform interfaces
 #   src/shell/*.cpp            Karvello.exe (the resident program)
-#   src/*/frm*.cpp, frm*.rc    Karvello.exe (windows and dialogs, with their dialog templates)
+#   src/*/frm*.cpp, frm*.rc    Karvello.exe (windows and dialogs, with their dialog templates, which may also
+#   resources/frm*.rc          lie in resources/ beside the other resources)
 #   src/uninstall/*.cpp        Unkarvel.exe
 #   tests/win/*.cpp            win_tests.exe, GoogleTest suites run against the real API (under Wine on Linux)
 enable_language(RC)
@@ -53,7 +54,8 @@ endif()
 file(GLOB KARVELLO_SHELL_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/shell/*.cpp)
 file(GLOB KARVELLO_FORM_SOURCES CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/src/*/frm*.cpp
-    ${PROJECT_SOURCE_DIR}/src/*/frm*.rc)
+    ${PROJECT_SOURCE_DIR}/src/*/frm*.rc
+    ${KARVELLO_RESOURCE_DIR}/frm*.rc)
 # The uninstaller's files belong to Unkarvel.exe only.
 list(FILTER KARVELLO_FORM_SOURCES EXCLUDE REGEX "/src/uninstall/")
 set(KARVELLO_PROGRAM_SOURCES ${KARVELLO_SHELL_SOURCES} ${KARVELLO_FORM_SOURCES})

@@ -13,6 +13,7 @@
 #include "platform/Text.h"
 #include "platform/win32/Win32MenuPainter.h"
 #include "settings/RegistryNames.h"
+#include "shell/OptionsCommand.h"
 #include "shell/ResidentServices.h"
 #include "shell/modSystemTray.h"
 
@@ -321,7 +322,7 @@ void frmMain::ShutdownApplication() {
     RemoveTrayIcon(Handle());
 }
 
-// --- IResidentHost. The Organize window, the item dialog and the Options dialog are not part of this
+// --- IResidentHost. The Organize window and the item dialog are not part of this
 // program yet: there is nothing to load or bring to the front.
 
 bool frmMain::LoadOrganizeWindow() {
@@ -334,7 +335,9 @@ void frmMain::InitOrganizeWindow(std::string_view) {}
 
 void frmMain::BringItemDialogToFront() {}
 
-void frmMain::ShowOptionsDialog(clsMenuCollection&, bool) {}
+void frmMain::ShowOptionsDialog(clsMenuCollection& collection, bool mainCollection) {
+    ShowProgramOptions(instance_, Handle(), services_, *this, menus_, keyboardHook_, collection, mainCollection);
+}
 
 void frmMain::UnloadMainWindow() {
     // Unloading runs after the current message, so that no handler still on the stack outlives the window.

@@ -83,7 +83,7 @@ MessageAnswer Win32MessageBox::Show(std::string_view text, std::string_view titl
         style |= MB_ICONSTOP;
         break;
     }
-    switch (MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(), style)) {
+    switch (MessageBoxW(owner_, Widen(text).c_str(), Widen(title).c_str(), style)) {
     case IDYES:
         return MessageAnswer::Yes;
     case IDNO:

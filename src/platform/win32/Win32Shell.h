@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include <windows.h>
+
 #include "platform/MessageBox.h"
 #include "platform/ShellLink.h"
 #include "platform/win32/Handles.h"
@@ -27,11 +29,17 @@ public:
     std::optional<std::string> ShellFolderPath(ShellFolder folder) override;
 };
 
-// Message boxes without an owner window, as the programs show them when no window of theirs is in front.
+// Message boxes without an owner window, as the programs show them when no window of theirs is in front,
+// or over a window of the program (a dialog's question keeps the dialog disabled while it is shown).
 class Win32MessageBox final : public IMessageBox {
 public:
+    Win32MessageBox() = default;
+    explicit Win32MessageBox(HWND owner) : owner_(owner) {}
     MessageAnswer Show(std::string_view text, std::string_view title, MessageButtons buttons,
                        MessageIcon icon) override;
+
+private:
+    HWND owner_ = nullptr;
 };
 
 } // namespace krv
