@@ -13,20 +13,20 @@ bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// The root of a drive specification ("D", "D:", "D:\", "\\server\share", "\\server\share\"); nullopt for any
+// The root of a drive reference ("D", "D:", "D:\", "\\server\share", "\\server\share\"); nullopt for any
 // other text, which the drive test then does not apply to.
-std::optional<std::string> DriveRoot(std::string_view spec) {
-    if (!spec.empty() && IsLetter(spec[0]) &&
-        (spec.size() == 1 || (spec[1] == ':' && (spec.size() == 2 || (spec.size() == 3 && spec[2] == '\\')))))
-        return std::string(1, spec[0]) + ":\\";
-    if (spec.starts_with("\\\\")) {
-        std::string_view rest = spec.substr(2);
+std::optional<std::string> DriveRoot(std::string_view drive) {
+    if (!drive.empty() && IsLetter(drive[0]) &&
+        (drive.size() == 1 || (drive[1] == ':' && (drive.size() == 2 || (drive.size() == 3 && drive[2] == '\\')))))
+        return std::string(1, drive[0]) + ":\\";
+    if (drive.starts_with("\\\\")) {
+        std::string_view rest = drive.substr(2);
         if (rest.ends_with('\\'))
             rest.remove_suffix(1);
         const size_t slash = rest.find('\\');
         if (slash != std::string_view::npos && slash > 0 && slash + 1 < rest.size() &&
             rest.find('\\', slash + 1) == std::string_view::npos)
-            return std::string(spec.substr(0, 2 + rest.size())) + "\\";
+            return std::string(drive.substr(0, 2 + rest.size())) + "\\";
     }
     return std::nullopt;
 }

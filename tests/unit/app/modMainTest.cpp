@@ -50,10 +50,10 @@ TEST(PathServices, ExistenceTestsOfFoldersDrivesAndFiles) {
     EXPECT_TRUE(PathExists(fileSystem, drives, "C:\\Data"));
     EXPECT_FALSE(PathExists(fileSystem, drives, "C:\\Data\\notes.txt"));
     EXPECT_FALSE(PathExists(fileSystem, drives, "C:\\Nothing"));
-    for (const char* spec : {"D:\\", "D:", "d"})
-        EXPECT_TRUE(PathExists(fileSystem, drives, spec)) << spec;
-    for (const char* spec : {"D:\\Films", "Q:\\", "", "\\\\server", "\\\\server\\share\\dir", "DD"})
-        EXPECT_FALSE(PathExists(fileSystem, drives, spec)) << spec;
+    for (const char* drive : {"D:\\", "D:", "d"})
+        EXPECT_TRUE(PathExists(fileSystem, drives, drive)) << drive;
+    for (const char* path : {"D:\\Films", "Q:\\", "", "\\\\server", "\\\\server\\share\\dir", "DD"})
+        EXPECT_FALSE(PathExists(fileSystem, drives, path)) << path;
 
     EXPECT_TRUE(FileExists(fileSystem, "C:\\Data\\notes.txt"));
     EXPECT_FALSE(FileExists(fileSystem, "C:\\Data"));
