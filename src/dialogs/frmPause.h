@@ -16,7 +16,8 @@ namespace krv {
 
 class frmPause final : public Dialog, public IPauseWindow {
 public:
-    // instance holds the window's template; the clip "filecopy.avi" in applicationPath plays when it is there.
+    // instance holds the window's template; the clip "filecopy.avi" in applicationPath plays when it is
+    // there.
     frmPause(HINSTANCE instance, std::string applicationPath)
         : instance_(instance), applicationPath_(std::move(applicationPath)) {}
 

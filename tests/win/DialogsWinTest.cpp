@@ -3,10 +3,9 @@
 // test program; scripts/test.sh turns them into PNG files).
 #include <windows.h>
 
+#include <algorithm>
 #include <commctrl.h>
 #include <gtest/gtest.h>
-
-#include <algorithm>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -20,6 +19,7 @@
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Registry.h"
 
 namespace krv {
@@ -133,15 +133,27 @@ std::vector<HWND> OtherVisibleWindows(std::vector<HWND> known) {
     return search.found;
 }
 
-// Lets the window paint itself completely, then draws it, frame included, into a 24-bit bitmap and writes
-// that as a .bmp file into win-screenshots/ beside the test program. True when the file was written.
+// Brings the window to the front, lets it paint itself completely and reach the display, then copies its
+// client area from the screen into a 24-bit bitmap and writes that as a .bmp file into win-screenshots/
+// beside the test program. The screen is the witness because it shows what the user sees: PrintWindow
+// under Wine draws none of the controls. The frame and the caption are left out: without a window manager
+// on the test display nobody draws them (the caption is checked as text instead). True when the file was
+// written.
 bool WriteScreenshot(HWND window, const std::string& name) {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN |
-                                                 RDW_UPDATENOW);
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+    ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Win32MessagePump pump;
+    for (int round = 0; round < 15; ++round) {
+        pump.DoEvents();
+        ::Sleep(20);
+    }
+    RECT client{};
+    ::GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    const int width = client.right;
+    const int height = client.bottom;
     const int stride = (width * 3 + 3) & ~3;
 
     BITMAPINFOHEADER header{};
@@ -156,13 +168,14 @@ bool WriteScreenshot(HWND window, const std::string& name) {
     const unique_hbitmap bitmap(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&header),
                                                    DIB_RGB_COLORS, &bits, nullptr, 0));
     const unique_memory_dc dc(::CreateCompatibleDC(nullptr));
-    if (!bitmap || !dc)
+    const window_dc screen(nullptr);
+    if (!bitmap || !dc || !screen)
         return false;
     const HGDIOBJ previous = ::SelectObject(dc.get(), bitmap.get());
-    const bool printed = ::PrintWindow(window, dc.get(), 0) != FALSE;
+    const bool copied = ::BitBlt(dc.get(), 0, 0, width, height, screen.get(), origin.x, origin.y, SRCCOPY);
     ::GdiFlush();
     ::SelectObject(dc.get(), previous);
-    if (!printed)
+    if (!copied)
         return false;
 
     BITMAPFILEHEADER file{};
