@@ -114,22 +114,24 @@ private:
     unique_hwnd window_;
 };
 
+struct WindowSearch {
+    std::vector<HWND> known;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectUnknownVisibleWindow(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    if (::IsWindowVisible(window) &&
+        std::find(search.known.begin(), search.known.end(), window) == search.known.end())
+        search.found.push_back(window);
+    return TRUE;
+}
+
 // The visible top-level windows of this thread other than the given ones: a message box would be one.
 std::vector<HWND> OtherVisibleWindows(std::vector<HWND> known) {
-    struct Search {
-        std::vector<HWND> known;
-        std::vector<HWND> found;
-    } search{std::move(known), {}};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& state = *reinterpret_cast<Search*>(parameter);
-            if (::IsWindowVisible(window) &&
-                std::find(state.known.begin(), state.known.end(), window) == state.known.end())
-                state.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{std::move(known), {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectUnknownVisibleWindow,
+                        reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
