@@ -6,7 +6,7 @@
 #   src/*/frm*.cpp, frm*.rc    Karvello.exe (windows and dialogs, with their dialog templates, which may also
 #   resources/frm*.rc          lie in resources/ beside the other resources)
 #   src/uninstall/*.cpp        Unkarvel.exe
-#   tests/win/*.cpp            win_tests.exe, GoogleTest suites run against the real API (under Wine on Linux)
+#   tests/win/*.cpp, *.rc      win_tests.exe, GoogleTest suites run against the real API (under Wine on Linux)
 enable_language(RC)
 
 set(KARVELLO_RESOURCE_DIR ${PROJECT_SOURCE_DIR}/resources)
@@ -110,11 +110,18 @@ else()
     endif()
 endif()
 
-file(GLOB KARVELLO_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
+file(GLOB KARVELLO_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp
+    ${PROJECT_SOURCE_DIR}/tests/win/*.rc)
+# The small dialogs are tested as the program builds them: their code, their templates and the resources
+# those name (tests/win/*.rc gives the icon and the version).
+set(KARVELLO_WIN_TEST_DIALOGS
+    ${PROJECT_SOURCE_DIR}/src/dialogs/frmAbout.cpp ${KARVELLO_RESOURCE_DIR}/frmAbout.rc
+    ${PROJECT_SOURCE_DIR}/src/dialogs/frmPause.cpp ${KARVELLO_RESOURCE_DIR}/frmPause.rc)
 if(KARVELLO_WIN_TEST_SOURCES AND KARVELLO_GTEST_LIBRARIES)
-    add_executable(win_tests ${KARVELLO_WIN_TEST_SOURCES})
+    add_executable(win_tests ${KARVELLO_WIN_TEST_SOURCES} ${KARVELLO_WIN_TEST_DIALOGS})
     target_link_libraries(win_tests PRIVATE karvello_win32 karvello_core ${KARVELLO_GTEST_LIBRARIES})
-    target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests ${KARVELLO_RESOURCE_DIR}
+        ${KARVELLO_GENERATED_DIR})
     karvello_static_runtime(win_tests)
     add_test(NAME win COMMAND win_tests)
     set_tests_properties(win PROPERTIES ENVIRONMENT "KARVELLO_WINEPREFIX=${PROJECT_BINARY_DIR}/wine/prefix")

@@ -150,7 +150,15 @@ fi
 if build_step windows-x86_64-build configure_and_build "$root/build-win" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"; then
     if [ -f "$root/build-win/win_tests.exe" ]; then
+        rm -rf "$root/build-win/win-screenshots"
         test_step win "$root/tests/win/wine-run.sh" "$root/build-win/win_tests.exe" --gtest_brief=1
+        # The win tests draw the pause window and the About box into .bmp files; they are kept as PNG
+        # beside the end-to-end screenshots.
+        dialogs=$root/build-win/e2e-artifacts/dialogs
+        rm -rf "$dialogs" && mkdir -p "$dialogs"
+        for picture in "$root"/build-win/win-screenshots/*.bmp; do
+            [ -f "$picture" ] && convert "$picture" "$dialogs/$(basename "$picture" .bmp).png"
+        done
         # The Organized Folders links once more, read by lnkinfo instead of the shell that wrote them.
         test_step shell-links "$root/tests/win/check-organized-links.sh" "$root/build-win"
     else

@@ -13,6 +13,7 @@
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/PauseWindow.h"
 #include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 #include "settings/modOptions.h"
@@ -87,6 +88,8 @@ struct ProgramContext {
     IMessageBox& messageBox;
     clsRegHandler& registry;
     IResidentHost& host;
+    // The window shown while a long operation runs.
+    IPauseWindow& pauseWindow;
 };
 
 } // namespace krv

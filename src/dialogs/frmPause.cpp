@@ -7,30 +7,26 @@
 
 namespace krv {
 
-bool frmPause::ShowPauseWindow(HINSTANCE instance, HWND owner, std::string_view applicationPath) {
-    if (IsOpen())
-        return true;
-    clipPath_ = Widen(std::string(applicationPath) + "\\filecopy.avi");
-    if (!CreateModeless(instance, IDD_PAUSE, owner))
-        return false;
-    ::ShowWindow(Handle(), SW_SHOW);
-    ::UpdateWindow(Handle());
+void frmPause::ShowPauseWindow(intptr_t owner) {
+    // An open window stays as it is; one that cannot be made leaves the operation to run without it.
+    if (IsOpen() || CreateModeless(instance_, IDD_PAUSE, reinterpret_cast<HWND>(owner))) {
+        ::ShowWindow(Handle(), SW_SHOW);
+        ::UpdateWindow(Handle());
+    }
     pump_.DoEvents();
-    return true;
 }
 
 void frmPause::SetPauseCaption(std::string_view text) {
-    if (!IsOpen())
-        return;
-    SetCaption(text);
+    if (IsOpen())
+        SetCaption(text);
     pump_.DoEvents();
 }
 
 void frmPause::SetPauseStatus(std::string_view text) {
-    if (!IsOpen())
-        return;
-    SetItemText(IDC_LBL_STATUS, text);
-    ::UpdateWindow(Handle());
+    if (IsOpen()) {
+        SetItemText(IDC_LBL_STATUS, text);
+        ::UpdateWindow(Handle());
+    }
     pump_.DoEvents();
 }
 
@@ -41,7 +37,8 @@ void frmPause::ClosePauseWindow() {
 
 bool frmPause::OnInitDialog() {
     // A missing clip leaves the animation empty; nothing is reported.
-    Animate_Open(Item(IDC_ANIMATION1), clipPath_.c_str());
+    const std::wstring clipPath = Widen(applicationPath_ + "\\filecopy.avi");
+    Animate_Open(Item(IDC_ANIMATION1), clipPath.c_str());
     return false; // the window does not take the focus from the one the user works in
 }
 

@@ -1,26 +1,30 @@
 #pragma once
-// frmPause: the window that stays on screen, modeless, while a long operation runs.
+// frmPause: the window that stays on screen, modeless, while a long operation runs. The program keeps one
+// for the whole run and drives it through the pause-window operations.
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
+#include <utility>
 
+#include "platform/PauseWindow.h"
 #include "platform/win32/Dialog.h"
 #include "platform/win32/Win32MessagePump.h"
 
 namespace krv {
 
-class frmPause final : public Dialog {
+class frmPause final : public Dialog, public IPauseWindow {
 public:
-    frmPause() = default;
+    // instance holds the window's template; the clip "filecopy.avi" in applicationPath plays when it is
+    // there.
+    frmPause(HINSTANCE instance, std::string applicationPath)
+        : instance_(instance), applicationPath_(std::move(applicationPath)) {}
 
-    // Shows the window in front of owner without blocking; the clip "filecopy.avi" in applicationPath
-    // plays when it is there.
-    bool ShowPauseWindow(HINSTANCE instance, HWND owner, std::string_view applicationPath);
-    void SetPauseCaption(std::string_view text);
-    // Sets the status line and lets pending window messages run, so that it is painted at once.
-    void SetPauseStatus(std::string_view text);
-    void ClosePauseWindow();
+    void ShowPauseWindow(intptr_t owner) override;
+    void SetPauseStatus(std::string_view text) override;
+    void SetPauseCaption(std::string_view text) override;
+    void ClosePauseWindow() override;
     bool IsOpen() const { return Handle() != nullptr; }
 
 private:
@@ -28,7 +32,8 @@ private:
     bool OnCommand(int id, int notifyCode, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-    std::wstring clipPath_;
+    HINSTANCE instance_;
+    std::string applicationPath_;
     Win32MessagePump pump_;
 };
 

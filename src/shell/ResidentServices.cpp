@@ -2,8 +2,9 @@
 
 namespace krv {
 
-ResidentServices::ResidentServices(const std::string& applicationPath)
-    : files(fileSystem, codePage, regHandler, applicationPath, state.options,
+ResidentServices::ResidentServices(HINSTANCE instance, const std::string& applicationPath)
+    : pauseWindow(instance, applicationPath),
+      files(fileSystem, codePage, regHandler, applicationPath, state.options,
             [this](clsMenuCollection& tree, bool generateSystemFolders) {
                 AddRootEntries(tree, generateSystemFolders, System(), MenuOptions());
                 state.KeyboardItems.BuildShortcutList(tree);

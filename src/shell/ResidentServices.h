@@ -2,10 +2,13 @@
 // The Windows services, the program-wide state and the modules of the resident program, made once in Main
 // and handed to the main window by reference.
 
+#include <windows.h>
+
 #include <string>
 
 #include "app/Program.h"
 #include "config/modFileHandler.h"
+#include "dialogs/frmPause.h"
 #include "menu/modMenuSetup.h"
 #include "organized/modShortcuts.h"
 #include "platform/win32/Win32CodePage.h"
@@ -20,8 +23,9 @@
 namespace krv {
 
 struct ResidentServices {
-    // applicationPath: the executable's folder, where the default configuration file lives.
-    explicit ResidentServices(const std::string& applicationPath);
+    // instance: the program's module, which holds the windows' templates. applicationPath: the executable's
+    // folder, where the default configuration file and the pause window's clip live.
+    ResidentServices(HINSTANCE instance, const std::string& applicationPath);
     ResidentServices(const ResidentServices&) = delete;
     ResidentServices& operator=(const ResidentServices&) = delete;
 
@@ -30,7 +34,7 @@ struct ResidentServices {
     SystemServices System() { return {systemInfo, fileSystem, registry, pump}; }
     OrganizedFoldersOptions OrganizedOptions() const;
     ProgramContext Context(IResidentHost& host) {
-        return {state, fileSystem, systemInfo, shell, messageBox, regHandler, host};
+        return {state, fileSystem, systemInfo, shell, messageBox, regHandler, host, pauseWindow};
     }
 
     Win32Registry registry;
@@ -43,6 +47,7 @@ struct ResidentServices {
     Win32AnsiCodePage codePage;
     Win32ShellLinkWriter shellLinks;
     Win32ShellFolders shellFolders;
+    frmPause pauseWindow;
 
     ProgramState state;
     modFileHandler files;

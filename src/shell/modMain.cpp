@@ -135,7 +135,7 @@ int Main(HINSTANCE instance) {
 
     const std::string executablePath = ExecutablePath();
     auto services =
-        std::make_unique<ResidentServices>(ComputeProgramPaths("", executablePath).ApplicationPath);
+        std::make_unique<ResidentServices>(instance, ComputeProgramPaths("", executablePath).ApplicationPath);
     InitializeState(*services, registeredMessage, executablePath);
     frmMain mainWindow(instance, *services, arguments);
     if (!mainWindow.Load())

@@ -7,6 +7,7 @@
 
 #include "app/Program.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakePauseWindow.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellExecute.h"
@@ -112,7 +113,8 @@ protected:
     FakeRegistry registry;
     clsRegHandler regHandler{registry};
     RecordingResidentHost host{state};
-    ProgramContext context{state, fileSystem, systemInfo, shell, messageBox, regHandler, host};
+    FakePauseWindow pauseWindow;
+    ProgramContext context{state, fileSystem, systemInfo, shell, messageBox, regHandler, host, pauseWindow};
 };
 
 } // namespace krv
