@@ -8,7 +8,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/lib/packages.sh"
-ensure_packages cmake ninja-build g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick
+ensure_packages cmake ninja-build g++-mingw-w64-x86-64 wine wine64 xvfb xdotool imagemagick "${wine_display_packages[@]}"
 
 build=$root/build-win
 echo "building Karvello (log: build-logs/run-build.log)"

@@ -20,7 +20,8 @@ mkdir -p "$logs"
 started_all=$(date +%s)
 
 ensure_packages cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev \
-    g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xdotool imagemagick liblnk-utils || {
+    g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xdotool imagemagick liblnk-utils \
+    "${wine_display_packages[@]}" || {
     echo "error: could not install the tools the tests need" >&2
     exit 1
 }

@@ -31,3 +31,10 @@ ensure_packages() {
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
+
+# What Wine only recommends but the programs' windows need to look as they do on Windows: its own fonts,
+# XRender for anti-aliased text and icons with alpha, and the X extensions for the screen and the cursor.
+# The scripts install with --no-install-recommends, so these are named here.
+# shellcheck disable=SC2034
+wine_display_packages=(fonts-wine fonts-liberation libxrender1 libxrandr2 libxcursor1 libxi6 libxinerama1
+    libxcomposite1 libxfixes3 libgnutls30 xauth)
