@@ -119,11 +119,6 @@ std::string ReadRegistryText(IRegistry& registry, ISystemInfo& system, RegistryR
     return value->type == RegistryValueType::ExpandString ? system.ExpandEnvironment(text) : text;
 }
 
-std::string FolderAbove(std::string_view path) {
-    const auto slash = path.rfind('\\');
-    return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash));
-}
-
 clsSystemFolder SubgroupEntry(const SubgroupRow& row) {
     return {.Description = row.Caption,
             .OwnerName = row.Owner,
@@ -177,7 +172,7 @@ std::string GetSystemFolderPath(IRegistry& registry, ISystemInfo& system, std::s
         return system.SystemFolder();
     }
     if (source == "Start Menu") {
-        return FolderAbove(GetSystemFolderPath(registry, system, "Programs"));
+        return std::string(FolderOfPath(GetSystemFolderPath(registry, system, "Programs")));
     }
     if (IsOneOf(source, kCurrentVersionValues)) {
         return ReadRegistryText(registry, system, RegistryRoot::LocalMachine, kCurrentVersionKey, source);

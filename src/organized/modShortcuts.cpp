@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kLinkDescription = "Organized Folder Shortcut";
 constexpr int kShowNormal = 1;
-constexpr uint32_t kReparsePointAttribute = 0x400;
 
 // Longest paths the W calls accept without the long-path prefix, in UTF-16 units and without the
 // terminator: a folder must leave room for an 8.3 file name (MAX_PATH - 12), a file may use MAX_PATH - 1.
@@ -29,11 +28,6 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
         path += '\\';
     path += name;
     return path;
-}
-
-std::string_view ParentFolder(std::string_view path) {
-    const size_t slash = path.rfind('\\');
-    return slash == std::string_view::npos ? std::string_view{} : path.substr(0, slash);
 }
 
 size_t Utf16Length(std::string_view path) {
@@ -147,7 +141,7 @@ bool DeleteFolderTree(IFileSystem& fileSystem, std::string_view folder) {
     const auto attributes = fileSystem.GetAttributes(path);
     if (!attributes || !(*attributes & FILE_ATTR_DIRECTORY))
         return false;
-    if (!(*attributes & kReparsePointAttribute)) {
+    if (!(*attributes & FILE_ATTR_REPARSE_POINT)) {
         for (const DirectoryEntry& entry : fileSystem.ListFolder(path)) {
             const std::string child = JoinPath(path, entry.name);
             if (entry.attributes & FILE_ATTR_DIRECTORY) {
@@ -240,7 +234,7 @@ void modShortcuts::CreateGroupFolder(const std::string& directory, const clsMenu
                                   MessageIcon::Exclamation);
         return;
     }
-    if (Utf16Length(path) <= kMaxFolderPathLength && services_.fileSystem.FolderExists(ParentFolder(path)))
+    if (Utf16Length(path) <= kMaxFolderPathLength && services_.fileSystem.FolderExists(FolderOfPath(path)))
         services_.fileSystem.CreateFolder(path);
 }
 

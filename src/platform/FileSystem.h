@@ -17,8 +17,15 @@ enum FileAttribute : uint32_t {
     FILE_ATTR_DIRECTORY = 0x10,
     FILE_ATTR_ARCHIVE = 0x20,
     FILE_ATTR_NORMAL = 0x80,
+    FILE_ATTR_REPARSE_POINT = 0x400,
     FILE_ATTR_COMPRESSED = 0x800,
 };
+
+// The folder part of a Windows path: the text before its last backslash, empty when it has none.
+inline std::string_view FolderOfPath(std::string_view path) {
+    const size_t slash = path.rfind('\\');
+    return slash == std::string_view::npos ? std::string_view{} : path.substr(0, slash);
+}
 
 struct DirectoryEntry {
     std::string name;    // the entry's own name, without its folder
