@@ -112,11 +112,11 @@ endif()
 
 file(GLOB KARVELLO_WIN_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp
     ${PROJECT_SOURCE_DIR}/tests/win/*.rc)
-# The small dialogs are tested as the program builds them: their code, their templates and the resources
-# those name (tests/win/*.rc gives the icon and the version).
-set(KARVELLO_WIN_TEST_DIALOGS
-    ${PROJECT_SOURCE_DIR}/src/dialogs/frmAbout.cpp ${KARVELLO_RESOURCE_DIR}/frmAbout.rc
-    ${PROJECT_SOURCE_DIR}/src/dialogs/frmPause.cpp ${KARVELLO_RESOURCE_DIR}/frmPause.rc)
+# The windows and dialogs are tested as the program builds them: their code, their templates and the
+# resources those name (tests/win/*.rc gives the icon and the version). The shell's own window belongs to
+# the resident program only.
+set(KARVELLO_WIN_TEST_DIALOGS ${KARVELLO_FORM_SOURCES})
+list(FILTER KARVELLO_WIN_TEST_DIALOGS EXCLUDE REGEX "/src/shell/")
 if(KARVELLO_WIN_TEST_SOURCES AND KARVELLO_GTEST_LIBRARIES)
     add_executable(win_tests ${KARVELLO_WIN_TEST_SOURCES} ${KARVELLO_WIN_TEST_DIALOGS})
     target_link_libraries(win_tests PRIVATE karvello_win32 karvello_core ${KARVELLO_GTEST_LIBRARIES})
