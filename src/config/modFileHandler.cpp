@@ -7,6 +7,7 @@
 
 #include "model/clsMenuCollection.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "settings/RegistryNames.h"
 #include "settings/clsRegHandler.h"
@@ -39,20 +40,26 @@ Records SplitRecords(std::string_view bytes) {
 // starts the next item. An item that the end of the file cuts short is not handed on. A section whose first
 // record is "[END:]" holds no item: taking that record as an item's first field would swallow the 21 records
 // after it, which belong to the next section or block. onItem returns false to stop the walk (stopped is then
-// set). Returns the index of the first record after the section.
+// set). ended tells whether the section reached its "[END:]"; a file cut short leaves it false. Returns the
+// index of the first record after the section.
 template <typename OnItem>
-size_t WalkItemSection(const Records& records, size_t first, OnItem&& onItem, bool& stopped) {
+size_t WalkItemSection(const Records& records, size_t first, OnItem&& onItem, bool& stopped, bool& ended) {
     size_t pos = first;
-    if (pos < records.size() && records[pos] == TAG_END)
+    ended = false;
+    if (pos < records.size() && records[pos] == TAG_END) {
+        ended = true;
         return pos + 1;
+    }
     while (records.size() - pos > kFieldsPerItem) {
         if (!onItem(pos)) {
             stopped = true;
             return records.size();
         }
         pos += kFieldsPerItem;
-        if (records[pos] == TAG_END)
+        if (records[pos] == TAG_END) {
+            ended = true;
             return pos + 1;
+        }
     }
     return records.size();
 }
@@ -144,7 +151,102 @@ bool IsAscii(std::string_view bytes) {
     return true;
 }
 
+// A record that an older reader would take for a section or summary tag. Such a record inside the UTF-8 block
+// would make that reader misread what follows, so the block never holds one.
+bool LooksLikeTag(std::string_view record) {
+    return record.size() >= 3 && record.front() == '[' && record.ends_with(":]");
+}
+
+// The entries of a UTF-8 block whose tag is at records[tag]: triples up to the "[END:]" (or the end of the
+// file). Returns the index after the block.
+template <typename OnEntry> size_t WalkUtf8Block(const Records& records, size_t tag, OnEntry&& onEntry) {
+    size_t pos = tag + 1;
+    while (pos < records.size() && records[pos] != TAG_END) {
+        if (records.size() - pos < 3)
+            return records.size();
+        const auto field = ParseDecimal<int>(records[pos + 1]);
+        if (field)
+            onEntry(records[pos], *field, records[pos + 2]);
+        pos += 3;
+    }
+    return pos < records.size() ? pos + 1 : records.size();
+}
+
+// Walks the records outside the item sections, as the reader meets them: item sections are stepped over
+// whole (so that an item's text is never taken for a tag), a summary tag takes its value record with it.
+// onRecord gets the index of each record it meets and returns the index to go on from.
+template <typename OnRecord> void WalkOutsideSections(const Records& records, OnRecord&& onRecord) {
+    for (size_t i = 0; i < records.size();) {
+        if (IsItemSectionTag(records[i])) {
+            bool stopped = false;
+            bool ended = false;
+            i = WalkItemSection(
+                records, i + 1, [](size_t) { return true; }, stopped, ended);
+        } else {
+            i = onRecord(i);
+        }
+    }
+}
+
+// The number of a summary text in the UTF-8 block: 1 to 5 in the order the blocks are written.
+int SummaryNumber(std::string_view tag) {
+    const std::string_view tags[] = {TAG_SUMMARY_TITLE, TAG_SUMMARY_AUTHOR, TAG_SUMMARY_CATEGORY,
+                                     TAG_SUMMARY_KEYWORDS, TAG_SUMMARY_COMMENTS};
+    for (size_t i = 0; i < std::size(tags); ++i) {
+        if (tags[i] == tag)
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+std::string FileKey(std::string_view path) {
+    return Utf8ToUpper(path);
+}
+
+const char* ProblemText(LoadProblem problem) {
+    switch (problem) {
+    case LoadProblem::Unreadable:
+        return "it could not be read";
+    case LoadProblem::TooManyItems:
+        return "it holds more items than Karvello can load";
+    case LoadProblem::CutOff:
+        return "it ends in the middle of its items";
+    case LoadProblem::NoPersonalGroup:
+        return "it holds no Personal group";
+    default:
+        return "";
+    }
+}
+
 } // namespace
+
+std::string BackupFileName(std::string_view path, int number) {
+    return std::string(path) + ".bak" + std::to_string(number);
+}
+
+bool ConfigLoadStatus::NeedsReport() const {
+    return Problem == LoadProblem::Unreadable || Problem == LoadProblem::TooManyItems ||
+           Problem == LoadProblem::CutOff || Problem == LoadProblem::NoPersonalGroup;
+}
+
+std::string LoadProblemMessage(const ConfigLoadStatus& status) {
+    if (!status.NeedsReport())
+        return {};
+    std::string text = "The configuration file " + status.Path +
+                       " was not loaded completely: " + ProblemText(status.Problem) + ".\n\n";
+    if (!status.KeptCopy.empty())
+        text += "Its content was kept unchanged in " + status.KeptCopy + ".";
+    else
+        text += "No copy of it could be kept, so Karvello will not save over it.";
+    return text;
+}
+
+void ReportLoadProblem(IMessageBox& messageBox, ConfigLoadStatus& status) {
+    if (status.Reported || !status.NeedsReport())
+        return;
+    status.Reported = true;
+    messageBox.Show(LoadProblemMessage(status), "Karvello", MessageButtons::Ok, MessageIcon::Information);
+}
 
 std::string FormatFileDate(const DateTime& value) {
     if (value.IsZero())
@@ -249,32 +351,59 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
     std::string buffer;
     loadedConfigFile_ = PathOrCurrent(path, buffer);
     const std::string filePath = loadedConfigFile_;
+    lastLoad_ = ConfigLoadStatus{};
+    lastLoad_.Path = filePath;
     const std::optional<std::string> content = fileSystem_.ReadFile(filePath);
-    if (!content)
+    if (!content) {
+        // A file that exists but cannot be read now may be readable at the next save, and must not be
+        // written over before it has been kept.
+        const bool exists = fileSystem_.FileExists(filePath);
+        lastLoad_.Problem = exists ? LoadProblem::Unreadable : LoadProblem::Missing;
+        if (exists)
+            notYetKept_.insert(FileKey(filePath));
         return false;
+    }
     if (content->empty()) {
+        lastLoad_.Problem = LoadProblem::Empty;
         fileSystem_.DeleteFile(filePath);
         return false;
     }
 
     const bool showSystemFolders = ShowSystemFolders();
     const Records records = SplitRecords(*content);
-    for (size_t i = 0; i < records.size();) {
+    const Utf8Texts fullTexts = ReadUtf8Texts(records);
+    const auto summaryTexts = fullTexts.find(std::string_view());
+    bool sawPersonalGroup = false;
+    bool cutOff = false;
+    bool failed = false;
+    for (size_t i = 0; i < records.size() && !failed;) {
         const std::string_view record = records[i];
         if (record == TAG_GROUP_USER || (record == TAG_PATHS_SYSTEM && showSystemFolders)) {
-            bool failed = false;
-            i = ReadItemSection(collection, records, i + 1, failed);
-            if (failed)
-                return false;
+            sawPersonalGroup = sawPersonalGroup || record == TAG_GROUP_USER;
+            bool ended = false;
+            i = ReadItemSection(collection, records, i + 1, fullTexts, failed, ended);
+            cutOff = cutOff || (!ended && !failed);
         } else if (std::string* summary = SummaryForTag(record)) {
             // The value record is taken as text, never as a tag, whatever it holds.
             if (i + 1 < records.size())
-                *summary = FromFile(records[i + 1]);
+                *summary = TextOfRecord(records[i + 1],
+                                        summaryTexts == fullTexts.end() ? nullptr : &summaryTexts->second,
+                                        SummaryNumber(record));
             i += 2;
         } else {
             ++i;
         }
     }
+    if (failed)
+        lastLoad_.Problem = LoadProblem::TooManyItems;
+    else if (!sawPersonalGroup)
+        lastLoad_.Problem = LoadProblem::NoPersonalGroup;
+    else if (cutOff)
+        lastLoad_.Problem = LoadProblem::CutOff;
+    if (!lastLoad_.Clean())
+        KeepUnreadFile(filePath, *content);
+    if (failed)
+        return false;
     // The System Folders group must still be made when the file did not bring it, which includes a section
     // that held no item: a save with the option on writes the section even when the tree has no such group.
     if (completeLoadedTree_)
@@ -282,19 +411,50 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
     return true;
 }
 
+// The last UTF-8 block of the file, looked for outside the item sections as the reader walks them.
+modFileHandler::Utf8Texts modFileHandler::ReadUtf8Texts(const Records& records) const {
+    Utf8Texts texts;
+    WalkOutsideSections(records, [&](size_t i) -> size_t {
+        if (IsSummaryTag(records[i]))
+            return i + 2;
+        if (records[i] != TAG_UTF8_TEXTS)
+            return i + 1;
+        texts.clear();
+        return WalkUtf8Block(records, i, [&](std::string_view owner, int field, std::string_view text) {
+            texts[std::string(owner)][field] = std::string(text);
+        });
+    });
+    return texts;
+}
+
+std::string modFileHandler::TextOfRecord(std::string_view record, const std::map<int, std::string>* fullTexts,
+                                         int field) const {
+    // A lost character became '?', so even a record of plain ASCII can have a full text.
+    if (fullTexts != nullptr) {
+        const auto full = fullTexts->find(field);
+        if (full != fullTexts->end() && Utf8ToFile(full->second, codePage_) == record)
+            return full->second;
+    }
+    return FromFile(record);
+}
+
 size_t modFileHandler::ReadItemSection(clsMenuCollection& collection, const Records& records, size_t first,
-                                       bool& failed) const {
+                                       const Utf8Texts& fullTexts, bool& failed, bool& ended) const {
     return WalkItemSection(
         records, first,
         [&](size_t at) {
+            const auto itemTexts = fullTexts.empty() ? fullTexts.end() : fullTexts.find(records[at + 1]);
+            const std::map<int, std::string>* texts =
+                itemTexts == fullTexts.end() ? nullptr : &itemTexts->second;
             clsMenuItem item;
             for (size_t field = 1; field <= kFieldsPerItem; ++field)
-                ReadItemField(item, field, records[at + field - 1]);
+                ReadItemField(item, field,
+                              TextOfRecord(records[at + field - 1], texts, static_cast<int>(field)));
             if (IsNeverStored(item))
                 return true;
             return collection.AddOne(std::move(item), true, false);
         },
-        failed);
+        failed, ended);
 }
 
 // A field whose text does not convert keeps the item's default for that field.
@@ -315,16 +475,16 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         setNumber([&](int32_t n) { item.SetPosition(n); });
         break;
     case 2:
-        item.SetName(FromFile(text));
+        item.SetName(std::string(text));
         break;
     case 3:
-        item.SetCaption(FromFile(text));
+        item.SetCaption(std::string(text));
         break;
     case 4:
         setNumber([&](int32_t n) { item.Setflags(n); });
         break;
     case 5:
-        item.SetOwnerName(FromFile(text));
+        item.SetOwnerName(std::string(text));
         break;
     case 6:
         if (auto icon = ParseDecimal<int16_t>(text))
@@ -337,36 +497,36 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         setBoolean([&](bool b) { item.SetSubMenu(b); });
         break;
     case 9:
-        item.SetItemType(FromFile(text));
+        item.SetItemType(std::string(text));
         break;
     case 10:
-        item.SetOpenType(FromFile(text));
+        item.SetOpenType(std::string(text));
         break;
     case 11:
         setNumber([&](int32_t n) { item.SetDriveType(n); });
         break;
     case 12:
-        item.SetDescription(FromFile(text));
+        item.SetDescription(std::string(text));
         break;
     case 13:
-        item.SetFolderPath(FromFile(text));
+        item.SetFolderPath(std::string(text));
         break;
     case 14: // NetworkPath is reserved; nothing reads it back.
         break;
     case 15:
-        item.SetItemPath(FromFile(text));
+        item.SetItemPath(std::string(text));
         break;
     case 16:
-        item.SetItemLocation(FromFile(text));
+        item.SetItemLocation(std::string(text));
         break;
     case 17:
-        item.SetRemark(FromFile(text));
+        item.SetRemark(std::string(text));
         break;
     case 18:
         setNumber([&](int32_t n) { item.SetKeyboardCode(n); });
         break;
     case 19:
-        item.SetUserDescription(FromFile(text));
+        item.SetUserDescription(std::string(text));
         break;
     case 20:
         item.SetTimeCreated(ParseFileDate(text));
@@ -388,58 +548,162 @@ bool modFileHandler::SaveConfigFile(const clsMenuCollection& collection, std::st
     const std::string& filePath = PathOrCurrent(path, buffer);
     if (filePath.empty())
         return false;
-    const std::string bytes = textListing ? TextListingBytes(collection) : ConfigurationBytes(collection);
-    return fileSystem_.ReplaceFileAtomically(filePath, bytes);
+    if (textListing)
+        return WriteFile(filePath, TextListingBytes(collection), false);
+    return WriteFile(filePath, ConfigurationBytes(collection), true);
+}
+
+bool modFileHandler::WriteConfigurationFile(std::string_view path, std::string_view bytes) {
+    return !path.empty() && WriteFile(std::string(path), bytes, true);
+}
+
+bool modFileHandler::WriteFile(const std::string& path, std::string_view bytes, bool keepBackups) {
+    if (!KeepBeforeOverwriting(path))
+        return false;
+    std::optional<std::string> previous;
+    if (keepBackups && fileSystem_.FileExists(path))
+        previous = fileSystem_.ReadFile(path);
+    if (!fileSystem_.ReplaceFileAtomically(path, bytes))
+        return false;
+    RemoveStaleTemporaries(fileSystem_, path);
+    // A save that changes nothing would only push an older version out of the backups.
+    if (previous && !previous->empty() && *previous != bytes)
+        RotateBackups(path, *previous);
+    return true;
+}
+
+// The backups are made after the file itself was saved, from the previous content read before: a save that
+// fails leaves the backups as they were, and a backup that fails leaves the saved file as it is.
+void modFileHandler::RotateBackups(const std::string& path, std::string_view previous) {
+    fileSystem_.DeleteFile(BackupFileName(path, kBackupCount));
+    for (int number = kBackupCount - 1; number >= 1; --number)
+        fileSystem_.Rename(BackupFileName(path, number), BackupFileName(path, number + 1));
+    const std::string newest = BackupFileName(path, 1);
+    if (fileSystem_.ReplaceFileAtomically(newest, previous))
+        RemoveStaleTemporaries(fileSystem_, newest);
+}
+
+void modFileHandler::KeepUnreadFile(const std::string& path, std::string_view content) {
+    lastLoad_.KeptCopy = KeepCopy(path, content);
+    if (lastLoad_.KeptCopy.empty())
+        notYetKept_.insert(FileKey(path));
+    else
+        notYetKept_.erase(FileKey(path));
+}
+
+// "NAME.bad", or "NAME.bad2" and up when that name is taken by other content. A copy with the same bytes
+// serves again, so that starting the program over and over with the same file keeps one copy.
+std::string modFileHandler::KeepCopy(const std::string& path, std::string_view content) {
+    for (int number = 1; number < 1000; ++number) {
+        const std::string copy = path + ".bad" + (number == 1 ? std::string() : std::to_string(number));
+        if (!fileSystem_.GetAttributes(copy))
+            return fileSystem_.ReplaceFileAtomically(copy, content) ? copy : std::string();
+        const std::optional<std::string> existing = fileSystem_.ReadFile(copy);
+        if (existing && *existing == content)
+            return copy;
+    }
+    return {};
+}
+
+// A file that did not load cleanly and of which no copy exists yet is copied now; while that cannot be done
+// (the file still cannot be read, the folder refuses the copy) nothing is written over it.
+bool modFileHandler::KeepBeforeOverwriting(const std::string& path) {
+    const std::string key = FileKey(path);
+    if (!notYetKept_.contains(key))
+        return true;
+    if (!fileSystem_.FileExists(path)) {
+        notYetKept_.erase(key);
+        return true;
+    }
+    const std::optional<std::string> content = fileSystem_.ReadFile(path);
+    if (!content)
+        return false;
+    if (!content->empty() && KeepCopy(path, *content).empty())
+        return false;
+    notYetKept_.erase(key);
+    return true;
 }
 
 std::string modFileHandler::ConfigurationBytes(const clsMenuCollection& collection) const {
     std::string out;
+    std::vector<Utf8Entry> fullTexts;
     out.reserve(static_cast<size_t>(collection.Count()) * 256);
-    WriteItemSection(out, collection, MIT_GROUP_USER);
+    WriteItemSection(out, collection, MIT_GROUP_USER, fullTexts);
     if (ShowSystemFolders())
-        WriteItemSection(out, collection, MIT_PATHS_SYSTEM);
-    WriteSummary(out);
-    return Utf8ToFile(out, codePage_);
+        WriteItemSection(out, collection, MIT_PATHS_SYSTEM, fullTexts);
+    WriteSummary(out, fullTexts);
+    return Utf8ToFile(out, codePage_) + Utf8Block(fullTexts);
+}
+
+bool modFileHandler::IsStoredBySave(const clsMenuCollection& collection, const clsMenuItem& item) const {
+    const auto inSection = [&](std::string_view section) {
+        return item.Name() == section || collection.GetItemRootNode(item) == section;
+    };
+    return inSection(MIT_GROUP_USER) || (ShowSystemFolders() && inSection(MIT_PATHS_SYSTEM));
+}
+
+int modFileHandler::CountItemsASaveWouldDrop(const clsMenuCollection& collection) const {
+    int dropped = 0;
+    for (const clsMenuItem& item : collection) {
+        if (!IsNeverStored(item) && !IsStoredBySave(collection, item))
+            ++dropped;
+    }
+    return dropped;
 }
 
 void modFileHandler::WriteItemSection(std::string& out, const clsMenuCollection& collection,
-                                      std::string_view section) const {
+                                      std::string_view section, std::vector<Utf8Entry>& fullTexts) const {
     AppendRecord(out, "[" + std::string(section) + ":]");
     for (const clsMenuItem& item : collection) {
         if (IsNeverStored(item))
             continue;
         if (item.Name() == section || collection.GetItemRootNode(item) == section)
-            WriteItemRecord(out, item);
+            WriteItemRecord(out, item, fullTexts);
     }
     AppendRecord(out, TAG_END);
 }
 
-void modFileHandler::WriteItemRecord(std::string& out, const clsMenuItem& item) const {
+void modFileHandler::NoteFullText(std::vector<Utf8Entry>& fullTexts, const std::string& owner, int field,
+                                  std::string_view text) const {
+    if (IsAscii(text) || CodePageHolds(codePage_, text))
+        return;
+    std::string ownerRecord = Utf8ToFile(owner, codePage_);
+    if (LooksLikeTag(ownerRecord))
+        return;
+    fullTexts.push_back({std::move(ownerRecord), field, std::string(text)});
+}
+
+void modFileHandler::WriteItemRecord(std::string& out, const clsMenuItem& item,
+                                     std::vector<Utf8Entry>& fullTexts) const {
+    const auto text = [&](int field, const std::string& value) {
+        AppendRecord(out, value);
+        NoteFullText(fullTexts, item.Name(), field, value);
+    };
     AppendNumberRecord(out, item.Position());
-    AppendRecord(out, item.Name());
-    AppendRecord(out, item.Caption());
+    text(2, item.Name());
+    text(3, item.Caption());
     AppendNumberRecord(out, item.flags());
-    AppendRecord(out, item.OwnerName());
+    text(5, item.OwnerName());
     AppendNumberRecord(out, item.IconID());
     AppendRecord(out, item.Separator() ? kTrue : kFalse);
     AppendRecord(out, item.SubMenu() ? kTrue : kFalse);
-    AppendRecord(out, item.ItemType());
-    AppendRecord(out, item.OpenType());
+    text(9, item.ItemType());
+    text(10, item.OpenType());
     AppendNumberRecord(out, item.DriveType());
-    AppendRecord(out, item.Description());
-    AppendRecord(out, item.FolderPath());
-    AppendRecord(out, item.NetworkPath());
-    AppendRecord(out, item.ItemPath());
-    AppendRecord(out, item.ItemLocation());
-    AppendRecord(out, item.Remark());
+    text(12, item.Description());
+    text(13, item.FolderPath());
+    AppendRecord(out, item.NetworkPath()); // never read back, so its full text need not be kept
+    text(15, item.ItemPath());
+    text(16, item.ItemLocation());
+    text(17, item.Remark());
     AppendNumberRecord(out, item.KeyboardCode());
-    AppendRecord(out, item.UserDescription());
+    text(19, item.UserDescription());
     AppendRecord(out, FormatFileDate(item.TimeCreated()));
     AppendRecord(out, FormatFileDate(item.TimeModified()));
     AppendRecord(out, FormatFileDate(item.TimeAccessed()));
 }
 
-void modFileHandler::WriteSummary(std::string& out) const {
+void modFileHandler::WriteSummary(std::string& out, std::vector<Utf8Entry>& fullTexts) const {
     const std::pair<const char*, const std::string*> blocks[] = {
         {TAG_SUMMARY_TITLE, &summary_.SummaryTitle},       {TAG_SUMMARY_AUTHOR, &summary_.SummaryAuthor},
         {TAG_SUMMARY_CATEGORY, &summary_.SummaryCategory}, {TAG_SUMMARY_KEYWORDS, &summary_.SummaryKeywords},
@@ -451,7 +715,23 @@ void modFileHandler::WriteSummary(std::string& out) const {
         AppendRecord(out, tag);
         AppendRecord(out, *text);
         AppendRecord(out, TAG_END);
+        NoteFullText(fullTexts, std::string(), SummaryNumber(tag), *text);
     }
+}
+
+// Nothing at all when every text fits the code page, so that such files keep their bytes.
+std::string modFileHandler::Utf8Block(const std::vector<Utf8Entry>& fullTexts) const {
+    if (fullTexts.empty())
+        return {};
+    std::string block;
+    AppendRecord(block, TAG_UTF8_TEXTS);
+    for (const Utf8Entry& entry : fullTexts) {
+        AppendRecord(block, entry.owner);
+        AppendNumberRecord(block, entry.field);
+        AppendRecord(block, entry.text);
+    }
+    AppendRecord(block, TAG_END);
+    return block;
 }
 
 std::string modFileHandler::TextListingBytes(const clsMenuCollection& collection) const {
@@ -474,7 +754,11 @@ std::string modFileHandler::TextListingBytes(const clsMenuCollection& collection
     WriteTextListing(out, collection, MIT_GROUP_USER);
     if (ShowSystemFolders())
         WriteTextListing(out, collection, MIT_PATHS_SYSTEM);
-    return Utf8ToFile(out, codePage_);
+    // A listing the code page can hold is written in it, as always; otherwise as UTF-8 with a byte order
+    // mark, which editors recognise, rather than with question marks.
+    if (CodePageHolds(codePage_, out))
+        return Utf8ToFile(out, codePage_);
+    return "\xEF\xBB\xBF" + out;
 }
 
 // Depth first without recursion, so that a deeply nested tree cannot exhaust the stack; an item is listed at
@@ -512,18 +796,22 @@ bool modFileHandler::UpdateSummary(std::string_view path) {
     const std::optional<std::string> content = fileSystem_.ReadFile(filePath);
     if (!content)
         return false;
+    // The full texts of the items stay as they were; those of the summary are written anew with it.
+    std::vector<Utf8Entry> fullTexts;
+    const std::string kept = RemoveSummaryBlocks(*content, fullTexts);
     std::string summary;
-    WriteSummary(summary);
-    return fileSystem_.ReplaceFileAtomically(filePath,
-                                             RemoveSummaryBlocks(*content) + Utf8ToFile(summary, codePage_));
+    WriteSummary(summary, fullTexts);
+    return WriteFile(filePath, kept + Utf8ToFile(summary, codePage_) + Utf8Block(fullTexts), true);
 }
 
-// Keeps every byte of the file except its summary blocks (RemoveSummaryBlock for each one found) and anything
-// after the last NUL, which is no record and would otherwise run into the first block appended after it.
-// Tags are looked for only between the item sections, so that an item's text that happens to read like a tag
-// is never mistaken for one. A block runs from its tag past its value to the end of the first "[END:]" after
-// that; a block with no "[END:]" runs to the end of the file.
-std::string modFileHandler::RemoveSummaryBlocks(std::string_view bytes) const {
+// Keeps every byte of the file except its summary blocks (RemoveSummaryBlock for each one found), its UTF-8
+// block (whose item entries go to itemTexts) and anything after the last NUL, which is no record and would
+// otherwise run into the first block appended after it. Tags are looked for only between the item sections,
+// so that an item's text that happens to read like a tag is never mistaken for one. A block runs from its tag
+// past its value to the end of the first "[END:]" after that; a block with no "[END:]" runs to the end of the
+// file.
+std::string modFileHandler::RemoveSummaryBlocks(std::string_view bytes,
+                                                std::vector<Utf8Entry>& itemTexts) const {
     const Records records = SplitRecords(bytes);
     const auto offsetOf = [&](std::string_view record) {
         return static_cast<size_t>(record.data() - bytes.data());
@@ -533,25 +821,31 @@ std::string modFileHandler::RemoveSummaryBlocks(std::string_view bytes) const {
     std::string kept;
     kept.reserve(bytes.size());
     size_t keptFrom = 0;
-    for (size_t i = 0; i < records.size();) {
-        if (IsItemSectionTag(records[i])) {
-            bool stopped = false;
-            i = WalkItemSection(
-                records, i + 1, [](size_t) { return true; }, stopped);
-        } else if (IsSummaryTag(records[i])) {
-            const size_t blockStart = offsetOf(records[i]);
+    const auto cut = [&](size_t first, size_t after) {
+        kept.append(bytes.substr(keptFrom, offsetOf(records[first]) - keptFrom));
+        keptFrom = after == records.size() ? recordsEnd : offsetOf(records[after]);
+    };
+    WalkOutsideSections(records, [&](size_t i) -> size_t {
+        if (IsSummaryTag(records[i])) {
             size_t end = i + 2;
             while (end < records.size() && records[end] != TAG_END)
                 ++end;
-            const size_t blockEnd =
-                end < records.size() ? offsetOf(records[end]) + records[end].size() + 1 : recordsEnd;
-            kept.append(bytes.substr(keptFrom, blockStart - keptFrom));
-            keptFrom = blockEnd;
-            i = end + 1;
-        } else {
-            ++i;
+            const size_t after = std::min(end + 1, records.size());
+            cut(i, after);
+            return after;
         }
-    }
+        if (records[i] == TAG_UTF8_TEXTS) {
+            itemTexts.clear();
+            const size_t after =
+                WalkUtf8Block(records, i, [&](std::string_view owner, int field, std::string_view text) {
+                    if (!owner.empty())
+                        itemTexts.push_back({std::string(owner), field, std::string(text)});
+                });
+            cut(i, after);
+            return after;
+        }
+        return i + 1;
+    });
     if (keptFrom < recordsEnd)
         kept.append(bytes.substr(keptFrom, recordsEnd - keptFrom));
     return kept;

@@ -3,6 +3,8 @@
 // the plain-text listing of a tree.
 
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +18,7 @@ class clsMenuItem;
 class clsRegHandler;
 class ICodePage;
 class IFileSystem;
+class IMessageBox;
 struct Options;
 
 // Section and block tags of the file.
@@ -27,6 +30,15 @@ inline constexpr const char* TAG_SUMMARY_AUTHOR = "[SUMMARY_AUTHOR:]";
 inline constexpr const char* TAG_SUMMARY_CATEGORY = "[SUMMARY_CATEGORY:]";
 inline constexpr const char* TAG_SUMMARY_KEYWORDS = "[SUMMARY_KEYWORDS:]";
 inline constexpr const char* TAG_SUMMARY_COMMENTS = "[SUMMARY_COMMENTS:]";
+// The block after the summary blocks that holds, in UTF-8, the texts the file's code page cannot hold. It is
+// a sequence of entries of three records each: the owner (the item's Name record as the file holds it, or an
+// empty record for a summary text), the field number (1 to 22 for an item, 1 to 5 for the summary texts in
+// their order), and the full text in UTF-8. Readers that do not know the tag skip its records.
+inline constexpr const char* TAG_UTF8_TEXTS = "[UTF8_TEXTS:]";
+
+// Every successful save keeps the previous content as NAME.bak1 (newest) to NAME.bakN.
+inline constexpr int kBackupCount = 3;
+std::string BackupFileName(std::string_view path, int number);
 
 // Name of the configuration file the program uses when no other is named.
 inline constexpr const char* DEFAULT_CONFIG_FILE_NAME = "default.krvc";
@@ -44,6 +56,37 @@ struct SummaryTexts {
 
     bool operator==(const SummaryTexts&) const = default;
 };
+
+// How the last load of a configuration file went.
+enum class LoadProblem {
+    None,            // the file was read whole
+    Missing,         // there is no such file
+    Unreadable,      // the file exists but could not be read
+    Empty,           // the file was empty (and has been deleted, as an empty file holds nothing)
+    TooManyItems,    // an item could not be added: the file holds more items than a tree can
+    CutOff,          // a section of items ends without its "[END:]": the file was cut short
+    NoPersonalGroup, // the file holds no personal group section: it is no configuration file of this program
+};
+
+// The outcome of a load, for the caller that must tell the user. A file that held content the tree did not
+// take whole is copied to KeptCopy before anything can be saved over it.
+struct ConfigLoadStatus {
+    std::string Path;
+    LoadProblem Problem = LoadProblem::None;
+    std::string
+        KeptCopy; // the copy of the file's bytes ("NAME.bad", numbered), empty when none could be made
+    bool Reported = false;
+
+    bool Clean() const { return Problem == LoadProblem::None; }
+    // True when the file held content that is not in the tree, which the user must hear of.
+    bool NeedsReport() const;
+};
+
+// The message that tells the user of a load that was not clean: the file, what went wrong, and where its
+// content was kept. Empty when there is nothing to tell.
+std::string LoadProblemMessage(const ConfigLoadStatus& status);
+// Shows that message once per load (title "Karvello", information icon); later calls show nothing.
+void ReportLoadProblem(IMessageBox& messageBox, ConfigLoadStatus& status);
 
 // Completes a tree that has just been read from a file: the program adds its fixed entries (and, when asked,
 // generates the System Folders group) and rebuilds the keyboard shortcut table.
@@ -78,6 +121,20 @@ public:
     // file does not exist (nothing is written) or was rewritten.
     bool UpdateSummary(std::string_view path);
 
+    // Writes the bytes of a configuration file to path, as every save does: a file whose last load was not
+    // clean is copied first (and nothing is written when that copy cannot be made), the new content replaces
+    // the old in one step, the leftovers of earlier saves are removed, and the previous content becomes
+    // backup 1. False when the file was not written.
+    bool WriteConfigurationFile(std::string_view path, std::string_view bytes);
+
+    // How the last LoadConfigFile went; the caller that shows the tree reports it with ReportLoadProblem.
+    ConfigLoadStatus& LastLoadStatus() { return lastLoad_; }
+    const ConfigLoadStatus& LastLoadStatus() const { return lastLoad_; }
+
+    // Number of items of the tree that a save would not write: items whose owners form a loop or lead to a
+    // missing item, or end at the top level outside the stored groups.
+    int CountItemsASaveWouldDrop(const clsMenuCollection& collection) const;
+
     // The bytes SaveConfigFile writes, for callers that need them without a file.
     std::string ConfigurationBytes(const clsMenuCollection& collection) const;
     std::string TextListingBytes(const clsMenuCollection& collection) const;
@@ -91,6 +148,13 @@ public:
 
 private:
     using Records = std::vector<std::string_view>;
+    // Full texts of the UTF-8 block: by owner record, the field numbers and their texts.
+    using Utf8Texts = std::map<std::string, std::map<int, std::string>, std::less<>>;
+    struct Utf8Entry {
+        std::string owner; // the owner record's bytes
+        int field = 0;
+        std::string text;
+    };
 
     bool ShowSystemFolders() const;
     std::string DefaultConfigFile() const;
@@ -98,19 +162,36 @@ private:
 
     // Reading.
     size_t ReadItemSection(clsMenuCollection& collection, const Records& records, size_t first,
-                           bool& failed) const;
+                           const Utf8Texts& fullTexts, bool& failed, bool& ended) const;
+    Utf8Texts ReadUtf8Texts(const Records& records) const;
+    // Sets one field from its text (already in UTF-8).
     void ReadItemField(clsMenuItem& item, size_t field, std::string_view text) const;
     std::string FromFile(std::string_view bytes) const;
+    // The text of a record: its full text from the UTF-8 block when the block has one that the record is the
+    // code-page form of (an older program that changed the text leaves a block that no longer matches),
+    // otherwise the record converted from the code page.
+    std::string TextOfRecord(std::string_view record, const std::map<int, std::string>* fullTexts,
+                             int field) const;
     std::string* SummaryForTag(std::string_view tag);
+    void KeepUnreadFile(const std::string& path, std::string_view content);
+    std::string KeepCopy(const std::string& path, std::string_view content);
+    bool KeepBeforeOverwriting(const std::string& path);
+    void RotateBackups(const std::string& path, std::string_view previous);
+    bool WriteFile(const std::string& path, std::string_view bytes, bool keepBackups);
+    bool IsStoredBySave(const clsMenuCollection& collection, const clsMenuItem& item) const;
 
     // Writing.
-    void WriteItemSection(std::string& out, const clsMenuCollection& collection,
-                          std::string_view section) const;
-    void WriteItemRecord(std::string& out, const clsMenuItem& item) const;
-    void WriteSummary(std::string& out) const;
+    void WriteItemSection(std::string& out, const clsMenuCollection& collection, std::string_view section,
+                          std::vector<Utf8Entry>& fullTexts) const;
+    void WriteItemRecord(std::string& out, const clsMenuItem& item, std::vector<Utf8Entry>& fullTexts) const;
+    void WriteSummary(std::string& out, std::vector<Utf8Entry>& fullTexts) const;
+    // Notes the text of a record when the code page cannot hold it.
+    void NoteFullText(std::vector<Utf8Entry>& fullTexts, const std::string& owner, int field,
+                      std::string_view text) const;
+    std::string Utf8Block(const std::vector<Utf8Entry>& fullTexts) const;
     void WriteTextListing(std::string& out, const clsMenuCollection& collection,
                           std::string_view groupName) const;
-    std::string RemoveSummaryBlocks(std::string_view bytes) const;
+    std::string RemoveSummaryBlocks(std::string_view bytes, std::vector<Utf8Entry>& itemTexts) const;
 
     IFileSystem& fileSystem_;
     const ICodePage& codePage_;
@@ -122,6 +203,10 @@ private:
     std::string currentConfigFile_;
     std::string loadedConfigFile_;
     SummaryTexts summary_;
+    ConfigLoadStatus lastLoad_;
+    // Files (by upper-cased path) that did not load cleanly and of which no copy could be made yet: nothing
+    // is written over them until a copy exists.
+    std::set<std::string> notYetKept_;
 };
 
 } // namespace krv

@@ -27,6 +27,24 @@ inline std::string_view FolderOfPath(std::string_view path) {
     return slash == std::string_view::npos ? std::string_view{} : path.substr(0, slash);
 }
 
+// Temporary files of a save stand beside their target and are named after it: the target's name, ".~krv",
+// the id of the saving process, "_", a random part in hexadecimal, and ".tmp". The process id and the random
+// part keep two saves (or a save and the leftover of a killed one) from ever choosing the same name.
+std::string TemporaryFileName(std::string_view targetPath, uint32_t processId, uint64_t randomPart);
+// True when entryName (a name without folder) is such a temporary file of the file named targetName,
+// including the "NAME.~krvN.tmp" names of earlier versions; names compare without regard to case.
+bool IsTemporaryFileOf(std::string_view entryName, std::string_view targetName);
+
+// A local date-time of a file, to the second.
+struct FileTime {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    int Hour = 0;
+    int Minute = 0;
+    int Second = 0;
+};
+
 struct DirectoryEntry {
     std::string name;    // the entry's own name, without its folder
     uint32_t attributes; // FileAttribute bits
@@ -62,6 +80,15 @@ public:
     // Writes content to a temporary file in the same folder, flushes it and puts it in place of path in one
     // step. On any failure the previous file stays as it was and the result is false.
     virtual bool ReplaceFileAtomically(std::string_view path, std::string_view content) = 0;
+    // When the file was last written, in local time; nullopt when that cannot be told.
+    virtual std::optional<FileTime> ModifiedTime(std::string_view path) {
+        (void)path;
+        return std::nullopt;
+    }
 };
+
+// Deletes the temporary files that earlier saves of targetPath left behind (a save that was killed, a disk
+// that filled up). Other files of the folder stay, whatever their names.
+void RemoveStaleTemporaries(IFileSystem& files, std::string_view targetPath);
 
 } // namespace krv

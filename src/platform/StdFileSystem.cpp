@@ -1,12 +1,16 @@
 #include "platform/StdFileSystem.h"
 
+#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 
 #if defined(_WIN32)
 #include <io.h>
+#include <process.h>
 #else
 #include <unistd.h>
 #endif
@@ -49,6 +53,26 @@ bool FlushToDisk(std::FILE* file) {
 #else
     return fsync(fileno(file)) == 0;
 #endif
+}
+
+uint32_t ProcessId() {
+#if defined(_WIN32)
+    return static_cast<uint32_t>(_getpid());
+#else
+    return static_cast<uint32_t>(getpid());
+#endif
+}
+
+// A fresh random part for every temporary name; the generator is seeded once per process from the system's
+// entropy and the clock, so that two processes never walk the same sequence.
+uint64_t RandomPart() {
+    static std::mt19937_64 generator = [] {
+        std::random_device device;
+        const auto now = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        std::seed_seq seed{device(), device(), static_cast<unsigned>(now), static_cast<unsigned>(now >> 32)};
+        return std::mt19937_64(seed);
+    }();
+    return generator();
 }
 
 } // namespace
@@ -138,9 +162,9 @@ bool StdFileSystem::ReplaceFileAtomically(std::string_view path, std::string_vie
 
     fs::path temporary;
     UniqueFile file;
-    for (int attempt = 0; attempt < 100 && !file; ++attempt) {
-        temporary = target;
-        temporary += ".~krv" + std::to_string(attempt) + ".tmp";
+    // Each attempt draws a new random name, so leftovers of earlier saves cannot use up the names.
+    for (int attempt = 0; attempt < 16 && !file; ++attempt) {
+        temporary = PathOf(TemporaryFileName(path, ProcessId(), RandomPart()));
         // "x": the file must be new, so that another file of that name is never overwritten.
         file.reset(std::fopen(temporary.string().c_str(), "wbx"));
     }
@@ -157,6 +181,27 @@ bool StdFileSystem::ReplaceFileAtomically(std::string_view path, std::string_vie
     }
     fs::remove(temporary, error);
     return false;
+}
+
+std::optional<FileTime> StdFileSystem::ModifiedTime(std::string_view path) {
+    std::error_code error;
+    const fs::file_time_type written = fs::last_write_time(PathOf(path), error);
+    if (error)
+        return std::nullopt;
+    // The file clock's epoch differs from the system clock's; both are taken now to carry the difference.
+    const auto system = std::chrono::time_point_cast<std::chrono::system_clock::duration>(
+        written - fs::file_time_type::clock::now() + std::chrono::system_clock::now());
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(system);
+    std::tm local{};
+#if defined(_WIN32)
+    if (localtime_s(&local, &seconds) != 0)
+        return std::nullopt;
+#else
+    if (localtime_r(&seconds, &local) == nullptr)
+        return std::nullopt;
+#endif
+    return FileTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                    local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
 } // namespace krv

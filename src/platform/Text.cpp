@@ -74,8 +74,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Windows-1252 bytes 0x80..0x9F; 0 marks the five undefined bytes, which map to the C1 control of the same value
-// as Windows itself does.
+// Windows-1252 bytes 0x80..0x9F; 0 marks the five undefined bytes, which map to the C1 control of the same
+// value as Windows itself does.
 constexpr std::array<char16_t, 32> kCp1252High = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -160,7 +160,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
     out.reserve(utf16.size());
     for (size_t i = 0; i < utf16.size(); ++i) {
         char32_t c = utf16[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] <= 0xDFFF) {
             c = 0x10000 + ((c - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
             ++i;
         } else if (c >= 0xD800 && c <= 0xDFFF) {
@@ -227,6 +228,21 @@ int CompareUpperCase(std::string_view a, std::string_view b) {
     if (i < a.size())
         return 1;
     return j < b.size() ? -1 : 0;
+}
+
+bool CodePageHolds(const ICodePage& codePage, std::string_view utf8) {
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        while (pos < utf8.size() && static_cast<unsigned char>(utf8[pos]) < 0x80)
+            ++pos;
+        size_t runEnd = pos;
+        while (runEnd < utf8.size() && static_cast<unsigned char>(utf8[runEnd]) >= 0x80)
+            ++runEnd;
+        if (runEnd > pos && !codePage.Holds(utf8.substr(pos, runEnd - pos)))
+            return false;
+        pos = runEnd;
+    }
+    return true;
 }
 
 std::string Windows1252CodePage::ToAnsi(std::string_view utf8) const {

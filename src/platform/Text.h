@@ -32,11 +32,17 @@ int CompareUpperCase(std::string_view a, std::string_view b);
 class ICodePage {
 public:
     virtual ~ICodePage() = default;
-    // UTF-8 to code-page bytes; characters the code page lacks become '?'.
+    // UTF-8 to code-page bytes; characters the code page lacks become '?', never a look-alike character.
     virtual std::string ToAnsi(std::string_view utf8) const = 0;
     // Code-page bytes to UTF-8.
     virtual std::string FromAnsi(std::string_view bytes) const = 0;
+    // True when the code page has every character of the text, so that ToAnsi loses nothing.
+    virtual bool Holds(std::string_view utf8) const { return FromAnsi(ToAnsi(utf8)) == utf8; }
 };
+
+// True when the code page holds every character of the text. Only its runs of characters outside ASCII are
+// looked at, which every ANSI code page holds.
+bool CodePageHolds(const ICodePage& codePage, std::string_view utf8);
 
 // Windows-1252 (Western European), computed without the system: the native tests' code page and the
 // fallback where the system offers none.

@@ -1,8 +1,8 @@
 #include "fakes/FakeFileSystem.h"
 
-#include "platform/Text.h"
-
 #include <algorithm>
+
+#include "platform/Text.h"
 
 namespace krv {
 
@@ -66,11 +66,9 @@ bool FakeFileSystem::HasChildren(const std::string& key) const {
 
 FakeFileSystem::Entry& FakeFileSystem::Make(const std::string& normalized, bool folder) {
     Entry& entry = entries_[Utf8ToUpper(normalized)];
-    entry = Entry{normalized,
-                  folder,
-                  folder ? uint32_t{FILE_ATTR_DIRECTORY} : uint32_t{FILE_ATTR_ARCHIVE},
-                  {},
-                  nextOrder_++};
+    entry =
+        Entry{normalized, folder,       folder ? uint32_t{FILE_ATTR_DIRECTORY} : uint32_t{FILE_ATTR_ARCHIVE},
+              {},         nextOrder_++, clock_};
     return entry;
 }
 
@@ -187,7 +185,7 @@ bool FakeFileSystem::ReplaceFileAtomically(std::string_view path, std::string_vi
 
     std::string temporary;
     do {
-        temporary = ParentOf(normalized) + "\\~krv" + std::to_string(++temporaryCounter_) + ".tmp";
+        temporary = TemporaryFileName(normalized, kFakeProcessId, static_cast<uint64_t>(++temporaryCounter_));
     } while (Find(temporary) != nullptr);
     temporaryPaths_.push_back(temporary);
     Entry& scratch = Make(temporary, false);
@@ -207,8 +205,16 @@ bool FakeFileSystem::ReplaceFileAtomically(std::string_view path, std::string_vi
     target = std::move(finished);
     target.path = spelling;
     target.order = order;
+    target.modified = clock_;
     ++replaceCount_;
     return true;
+}
+
+std::optional<FileTime> FakeFileSystem::ModifiedTime(std::string_view path) {
+    const Entry* entry = Find(path);
+    if (entry == nullptr || entry->folder)
+        return std::nullopt;
+    return entry->modified;
 }
 
 void FakeFileSystem::AddFolder(std::string_view path) {
@@ -231,6 +237,7 @@ void FakeFileSystem::AddFile(std::string_view path, std::string_view content, ui
     if (entry == nullptr || entry->folder)
         entry = &Make(normalized, false);
     entry->content.assign(content);
+    entry->modified = clock_;
     entry->attributes =
         attributes == 0 ? uint32_t{FILE_ATTR_NORMAL} : attributes & ~uint32_t{FILE_ATTR_DIRECTORY};
 }

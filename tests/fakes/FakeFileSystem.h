@@ -6,8 +6,6 @@
 // Set-up helpers (AddFolder, AddFile) create missing parents, drive roots included; the IFileSystem
 // operations behave like their Win32 counterparts and create nothing implicitly.
 
-#include "platform/FileSystem.h"
-
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -15,6 +13,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/FileSystem.h"
 
 namespace krv {
 
@@ -30,6 +30,13 @@ public:
     bool DeleteFile(std::string_view path) override;
     std::optional<std::string> ReadFile(std::string_view path) override;
     bool ReplaceFileAtomically(std::string_view path, std::string_view content) override;
+    // The time of the clock below when the file was last made or replaced.
+    std::optional<FileTime> ModifiedTime(std::string_view path) override;
+
+    // The process id that the fake's temporary names carry.
+    static constexpr uint32_t kFakeProcessId = 4242;
+    // Files made or replaced from now on carry this modification time.
+    void SetClock(FileTime now) { clock_ = now; }
 
     // --- Set-up and inspection helpers (not subject to injected failures).
 
@@ -65,6 +72,7 @@ private:
         uint32_t attributes = 0;
         std::string content;
         uint64_t order = 0;
+        FileTime modified;
     };
 
     static std::string Normalize(std::string_view path);
@@ -86,6 +94,7 @@ private:
     uint64_t nextOrder_ = 0;
     int replaceCount_ = 0;
     int temporaryCounter_ = 0;
+    FileTime clock_{2026, 12, 9, 10, 0, 0};
 };
 
 } // namespace krv

@@ -10,6 +10,7 @@ class Win32AnsiCodePage final : public ICodePage {
 public:
     std::string ToAnsi(std::string_view utf8) const override;
     std::string FromAnsi(std::string_view bytes) const override;
+    bool Holds(std::string_view utf8) const override;
 };
 
 } // namespace krv

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32FileSystem.h"
 
 #include <algorithm>
+#include <random>
 
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
@@ -25,18 +26,53 @@ bool WriteAll(HANDLE file, std::string_view content) {
     return true;
 }
 
+// A fresh random part for every temporary name, from a generator seeded once per process.
+uint64_t RandomPart() {
+    static std::mt19937_64 generator = [] {
+        LARGE_INTEGER counter{};
+        QueryPerformanceCounter(&counter);
+        std::random_device device;
+        std::seed_seq seed{device(), static_cast<unsigned>(counter.LowPart),
+                           static_cast<unsigned>(counter.HighPart),
+                           static_cast<unsigned>(GetCurrentProcessId())};
+        return std::mt19937_64(seed);
+    }();
+    return generator();
+}
+
 // Creates a new, empty file beside the target whose name no other file has. The name is made from the
-// target's own, so that it stays inside the same folder (and volume) whatever the length of the path.
-unique_file_handle CreateTemporaryBeside(const std::wstring& target, std::wstring& temporary) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target + L".~krv" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                    std::to_wstring(attempt) + L".tmp";
+// target's own, so that it stays inside the same folder (and volume) whatever the length of the path; each
+// attempt draws a new random part, so leftovers of earlier saves cannot use up the names.
+unique_file_handle CreateTemporaryBeside(std::string_view target, std::wstring& temporary) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = Widen(TemporaryFileName(target, GetCurrentProcessId(), RandomPart()));
         unique_file_handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file || GetLastError() != ERROR_FILE_EXISTS)
+        if (file || (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS))
             return file;
     }
     return unique_file_handle();
+}
+
+// Puts the finished temporary file in the target's place. An existing target is replaced with ReplaceFileW,
+// which keeps the file's identity (creation time, security, streams); where that call is refused (another
+// volume, a file system without it) the move with write-through serves. Either way the attributes the user
+// gave the file (hidden, system, archive) are given back to the new content.
+bool PutInPlace(const std::wstring& temporary, const std::wstring& target, DWORD previousAttributes) {
+    const bool existed = previousAttributes != INVALID_FILE_ATTRIBUTES;
+    bool placed = existed && ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    if (!placed)
+        placed = MoveFileExW(temporary.c_str(), target.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!placed)
+        return false;
+    if (existed) {
+        const DWORD now = GetFileAttributesW(target.c_str());
+        if (now != INVALID_FILE_ATTRIBUTES && now != previousAttributes)
+            SetFileAttributesW(target.c_str(), previousAttributes);
+    }
+    return true;
 }
 
 } // namespace
@@ -121,17 +157,28 @@ bool Win32FileSystem::ReplaceFileAtomically(std::string_view path, std::string_v
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return false;
     std::wstring temporary;
-    unique_file_handle file = CreateTemporaryBeside(target, temporary);
+    unique_file_handle file = CreateTemporaryBeside(path, temporary);
     if (!file)
         return false;
     const bool written = WriteAll(file.get(), content) && FlushFileBuffers(file.get());
-    file.reset(); // the move below needs the file closed
-    if (!written ||
-        !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    file.reset(); // the replace below needs the file closed
+    if (!written || !PutInPlace(temporary, target, attributes)) {
         DeleteFileW(temporary.c_str());
         return false;
     }
     return true;
+}
+
+std::optional<FileTime> Win32FileSystem::ModifiedTime(std::string_view path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data))
+        return std::nullopt;
+    SYSTEMTIME universal{};
+    SYSTEMTIME local{};
+    if (!FileTimeToSystemTime(&data.ftLastWriteTime, &universal) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local))
+        return std::nullopt;
+    return FileTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
 }
 
 } // namespace krv

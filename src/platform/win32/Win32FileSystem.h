@@ -16,6 +16,7 @@ public:
     bool DeleteFile(std::string_view path) override;
     std::optional<std::string> ReadFile(std::string_view path) override;
     bool ReplaceFileAtomically(std::string_view path, std::string_view content) override;
+    std::optional<FileTime> ModifiedTime(std::string_view path) override;
 };
 
 } // namespace krv

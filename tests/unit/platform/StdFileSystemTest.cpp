@@ -68,5 +68,17 @@ TEST_F(StdFileSystemTest, ReplaceKeepsAReadOnlyFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(Names(), std::vector<std::string>{"ro.krvc"});
 }
 
+// A save that is killed leaves its temporary file; the names an earlier version tried in turn, all taken,
+// once made every later save fail.
+TEST_F(StdFileSystemTest, LeftoverTemporaryFilesNeverStopASave) {
+    for (int n = 0; n < 100; ++n)
+        ASSERT_TRUE(fs.ReplaceFileAtomically(At("a.krvc.~krv" + std::to_string(n) + ".tmp"), "left"));
+    ASSERT_TRUE(fs.ReplaceFileAtomically(At("a.krvc"), "saved"));
+    EXPECT_EQ(fs.ReadFile(At("a.krvc")), "saved");
+    EXPECT_EQ(Names().size(), 101u); // the leftovers are the file handler's to remove, not the writer's
+    RemoveStaleTemporaries(fs, At("a.krvc"));
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.krvc"});
+}
+
 } // namespace
 } // namespace krv
