@@ -1,5 +1,7 @@
 #include "menu/modMenuSetup.h"
 
+#include <algorithm>
+
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -247,11 +249,21 @@ RootEntriesHook MakeRootEntriesHook(const SystemServices& services,
     };
 }
 
+// Help opens the menu, before the personal group. A tree without one (a file that held none) still gets Help
+// at the top, before the first top-level entry, so that the user can reach it.
 void AddHelpEntries(clsMenuCollection& collection) {
+    std::string before = MIT_GROUP_USER;
+    if (!collection.ItemExists(MIT_GROUP_USER)) {
+        const auto first = std::find_if(collection.begin(), collection.end(),
+                                        [](const clsMenuItem& item) { return item.IsTopLevel(); });
+        if (first == collection.end())
+            return;
+        before = first->Name();
+    }
     clsMenuItem help = FixedEntry(MIT_HF_HELP, "Help", MIT_HF_HELP);
-    collection.AddBefore(help, MIT_GROUP_USER, false);
+    collection.AddBefore(help, before, false);
     clsMenuItem separator = FixedSeparator(MIT_HF_HELP_SEP);
-    collection.AddBefore(separator, MIT_GROUP_USER, false);
+    collection.AddBefore(separator, before, false);
 }
 
 void RemoveHelpEntries(clsMenuCollection& collection, IMenuHost* alsoFromMenu) {

@@ -78,6 +78,9 @@ void frmMain::LoadStartup() {
     menuIcons_.LoadMenuIcons(instance_, ScaleForDpi(16, MenuDpi()));
     BuildPopupMenu(*this, menus_, state.MenuItems, "");
     AddIcon();
+    // The user hears of a file that did not load once the program can be reached, and before anything
+    // could be saved over it.
+    ReportLoadProblem(services_.messageBox, services_.files.LastLoadStatus());
     if (state.Advanced(ADVC7_HOT_KEYS))
         keyboardHook_.InstallKeyboardHook(instance_, Handle());
     if (!commandLine_.empty())

@@ -127,6 +127,21 @@ TEST_F(MenuSetupTest, RootEntriesFollowTheOptions) {
                        MIT_HF_ORGANIZE}));
 }
 
+// A file that held no personal group still gives a menu the user can reach Help, Options and the editor
+// from, each in its place.
+TEST_F(MenuSetupTest, RootEntriesWithoutAPersonalGroupKeepTheirPlaces) {
+    for (const bool systemFolders : {false, true}) {
+        SCOPED_TRACE(systemFolders);
+        clsMenuCollection loaded;
+        fake.AddTypicalSystemFolders();
+        AddRootEntries(loaded, systemFolders, fake.Services(), options);
+        Strings expected{MIT_HF_HELP, MIT_HF_HELP_SEP, MIT_HF_DRIVES_SEP, MIT_HF_SETTINGS, MIT_HF_ORGANIZE};
+        if (systemFolders)
+            expected.insert(expected.begin() + 2, MIT_PATHS_SYSTEM);
+        EXPECT_EQ(NamesOf(loaded, TOP_LEVEL_OWNER), expected);
+    }
+}
+
 TEST_F(MenuSetupTest, SampleContentIsMyGroupWithDesktopStartMenuOpenAllAndMyDocuments) {
     fake.AddTypicalSystemFolders();
     CreatePersonalGroup(menuItems, PERSONAL_GROUP_SAMPLE, fake.Services());
