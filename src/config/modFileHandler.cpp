@@ -584,6 +584,10 @@ void modFileHandler::RotateBackups(const std::string& path, std::string_view pre
 }
 
 void modFileHandler::KeepUnreadFile(const std::string& path, std::string_view content) {
+    if (!keepOnLoad_) {
+        notYetKept_.insert(FileKey(path));
+        return;
+    }
     lastLoad_.KeptCopy = KeepCopy(path, content);
     if (lastLoad_.KeptCopy.empty())
         notYetKept_.insert(FileKey(path));

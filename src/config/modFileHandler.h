@@ -127,6 +127,10 @@ public:
     // backup 1. False when the file was not written.
     bool WriteConfigurationFile(std::string_view path, std::string_view bytes);
 
+    // With keep false, a file that did not load cleanly is copied only before the first save over it, not at
+    // once (for tools that only look at files).
+    void SetKeepOnLoad(bool keep) { keepOnLoad_ = keep; }
+
     // How the last LoadConfigFile went; the caller that shows the tree reports it with ReportLoadProblem.
     ConfigLoadStatus& LastLoadStatus() { return lastLoad_; }
     const ConfigLoadStatus& LastLoadStatus() const { return lastLoad_; }
@@ -207,6 +211,7 @@ private:
     // Files (by upper-cased path) that did not load cleanly and of which no copy could be made yet: nothing
     // is written over them until a copy exists.
     std::set<std::string> notYetKept_;
+    bool keepOnLoad_ = true;
 };
 
 } // namespace krv

@@ -119,6 +119,101 @@ TEST_F(KrvcTest, RewriteSavesTheLoadedTree) {
     EXPECT_EQ(err.str(), "krvc: cannot save nowhere/out.krvc\n");
 }
 
+// Files that are no configuration files of the program are not taken for empty trees.
+TEST_F(KrvcTest, FilesWithoutAPersonalGroupFailTheCheckAndAreNotRewritten) {
+    std::string utf16;
+    for (char c : SampleFile())
+        utf16 += std::string{c, '\0'};
+    const std::pair<const char*, std::string> cases[] = {
+        {"random bytes", std::string("\x13\xfe\x00\x9a\x00\x00zq\x81", 9)},
+        {"NULs", std::string(100, '\0')},
+        {"UTF-16", utf16},
+        {"text", "Personal\r\n  Docs (C:\\Docs)\r\n"},
+    };
+    for (const auto& [name, content] : cases) {
+        SCOPED_TRACE(name);
+        fs.AddFile("w/in.krvc", content);
+        EXPECT_EQ(Run({"check", "w/in.krvc"}), KRVC_FAILED);
+        EXPECT_EQ(err.str(), "krvc: w/in.krvc holds no Personal group section\n");
+        EXPECT_EQ(Run({"rewrite", "w/in.krvc", "w/in.krvc"}), KRVC_FAILED);
+        EXPECT_NE(err.str().find("--force"), std::string::npos) << err.str();
+        EXPECT_EQ(fs.Content("w/in.krvc"), content);
+        EXPECT_FALSE(fs.Exists("w/in.krvc.bad")); // looking at a file writes nothing beside it
+
+        // Forced, the input is kept beside the new content before that replaces it.
+        EXPECT_EQ(Run({"rewrite", "w/in.krvc", "w/in.krvc", "--force"}), KRVC_OK) << err.str();
+        EXPECT_EQ(fs.Content("w/in.krvc.bad"), content);
+        EXPECT_NE(fs.Content("w/in.krvc"), content);
+        fs = FakeFileSystem();
+    }
+}
+
+TEST_F(KrvcTest, ACutOffFileFailsTheCheck) {
+    const std::string cut = SampleFile().substr(0, SampleFile().find("[MIT_PATHS_SYSTEM:]") - 8);
+    fs.AddFile("cut.krvc", cut);
+    EXPECT_EQ(Run({"check", "cut.krvc"}), KRVC_FAILED);
+    EXPECT_EQ(err.str(), "krvc: cut.krvc ends in the middle of its items\n");
+}
+
+TEST_F(KrvcTest, ItemsASaveWouldDropAreReported) {
+    fs.AddFile("lost.krvc", FileBuilder()
+                                .Record("[MIT_GROUP_USER:]")
+                                .Item(Group("MIT_GROUP_USER", "Personal", "-1", "\\"))
+                                .Item(Group("N5", "Loop A", "N6", ""))
+                                .Item(Group("N6", "Loop B", "N5", ""))
+                                .Item(Shortcut("N7", "Orphan", "N99", "C:\\x", ""))
+                                .Item(Shortcut("N8", "Kept", "MIT_GROUP_USER", "C:\\y", ""))
+                                .Record("[END:]")
+                                .Bytes());
+    EXPECT_EQ(Run({"check", "lost.krvc"}), KRVC_FAILED);
+    EXPECT_EQ(err.str(), "krvc: 3 items are not reachable from a group and would be lost\n");
+}
+
+// The program's load gives a shortcut digit to the first item that holds it; a later one loses it.
+TEST_F(KrvcTest, RewriteLoadsAsTheProgramDoesAndDropsADigitTakenEarlier) {
+    ItemFields first = Shortcut("N1", "First", "MIT_GROUP_USER", "C:\\a", "");
+    first.KeyboardCode = "49";
+    ItemFields second = Shortcut("N2", "Second", "MIT_GROUP_USER", "C:\\b", "");
+    second.KeyboardCode = "49";
+    const auto file = [&](const ItemFields& secondRecord) {
+        return FileBuilder()
+            .Record("[MIT_GROUP_USER:]")
+            .Item(Group("MIT_GROUP_USER", "Personal", "-1", "\\"))
+            .Item(first)
+            .Item(secondRecord)
+            .Record("[END:]")
+            .Bytes();
+    };
+    fs.AddFile("w/keys.krvc", file(second));
+    ASSERT_EQ(Run({"rewrite", "w/keys.krvc", "w/out.krvc", "--system-folders", "off"}), KRVC_OK) << err.str();
+    second.KeyboardCode = "-1";
+    EXPECT_EQ(fs.Content("w/out.krvc"), file(second));
+}
+
+TEST_F(KrvcTest, BackupsAreListedAndRestored) {
+    fs.AddFile("w/t.krvc", SampleFile());
+    const std::string v0 = SampleFile();
+    ASSERT_EQ(Run({"rewrite", "w/t.krvc", "w/t.krvc", "--system-folders", "off"}), KRVC_OK) << err.str();
+    const std::string v1 = *fs.Content("w/t.krvc");
+    fs.SetClock({2026, 12, 9, 11, 5, 7});
+    fs.AddFile("w/t.krvc.bak2", v0); // an older backup
+    ASSERT_EQ(Run({"backup", "w/t.krvc"}), KRVC_OK) << err.str();
+    EXPECT_EQ(out.str(), "1  2026-12-09 10:00:00  6 items  w/t.krvc.bak1\n"
+                         "2  2026-12-09 11:05:07  6 items  w/t.krvc.bak2\n");
+
+    ASSERT_EQ(Run({"restore", "w/t.krvc", "1"}), KRVC_OK) << err.str();
+    EXPECT_EQ(fs.Content("w/t.krvc"), v0);
+    EXPECT_EQ(fs.Content("w/t.krvc.bak1"), v1); // the current file was kept first
+    EXPECT_EQ(fs.Content("w/t.krvc.bak2"), v0);
+    EXPECT_EQ(fs.Content("w/t.krvc.bak3"), v0);
+
+    EXPECT_EQ(Run({"restore", "w/t.krvc", "4"}), KRVC_USAGE);
+    fs.DeleteFile("w/t.krvc.bak3");
+    EXPECT_EQ(Run({"restore", "w/t.krvc", "3"}), KRVC_FAILED);
+    EXPECT_EQ(err.str(), "krvc: cannot read w/t.krvc.bak3\n");
+    EXPECT_EQ(fs.Content("w/t.krvc"), v0);
+}
+
 TEST_F(KrvcTest, UnclearCommandLinesShowTheUsage) {
     for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
              {},
