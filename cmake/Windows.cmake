@@ -76,6 +76,9 @@ if(TARGET krvc)
     karvello_static_runtime(krvc)
 endif()
 
+# The help file beside the programs, the installer and the portable zip.
+include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
+
 # --- Tests -------------------------------------------------------------------------------------------------
 enable_testing()
 
