@@ -76,6 +76,9 @@ if(TARGET krvc)
     karvello_static_runtime(krvc)
 endif()
 
+# The help file beside the programs, the installer and the portable zip.
+include(${CMAKE_CURRENT_LIST_DIR}/Packaging.cmake)
+
 # --- Tests -------------------------------------------------------------------------------------------------
 enable_testing()
 
@@ -151,4 +154,20 @@ if(KARVELLO_E2E_PROBE_SOURCES)
         target_link_options(e2e_menu_probe PRIVATE -Wl,--kill-at)
     endif()
     karvello_static_runtime(e2e_menu_probe)
+endif()
+
+# A stand-in for the help viewer's library: the e2e tests put it beside the program to see which help file and
+# command the program hands to the viewer. It lies in a folder of its own, where no program of the build tree
+# would load it by accident.
+file(GLOB KARVELLO_E2E_HHCTRL_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/hhctrl/*.cpp)
+if(KARVELLO_E2E_HHCTRL_SOURCES)
+    add_library(e2e_hhctrl SHARED ${KARVELLO_E2E_HHCTRL_SOURCES})
+    set_target_properties(e2e_hhctrl PROPERTIES PREFIX "" OUTPUT_NAME hhctrl SUFFIX ".ocx"
+        RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/e2e-standins)
+    target_compile_definitions(e2e_hhctrl PRIVATE UNICODE _UNICODE)
+    if(MINGW)
+        # The program looks the function up by its plain name, also where 32-bit stdcall would decorate it.
+        target_link_options(e2e_hhctrl PRIVATE -Wl,--kill-at)
+    endif()
+    karvello_static_runtime(e2e_hhctrl)
 endif()

@@ -9,8 +9,10 @@ namespace krv {
 // The show command every program and document is started with: in its current size and position (SW_SHOW).
 inline constexpr int SHOW_COMMAND_SHOW = 5;
 
-// The help viewer's command that opens a help file at its table of contents (HH_DISPLAY_TOC).
+// The help viewer's commands that open a help file at its table of contents (HH_DISPLAY_TOC) and at its
+// index (HH_DISPLAY_INDEX).
 inline constexpr int HELP_COMMAND_CONTENTS = 1;
+inline constexpr int HELP_COMMAND_INDEX = 2;
 
 class IShell {
 public:

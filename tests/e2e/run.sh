@@ -92,7 +92,7 @@ for test_file in "${tests[@]}"; do
     started=$(date +%s)
     (
         set -euo pipefail
-        export E2E_ARTIFACTS=$artifacts E2E_HELPER=$build/e2e_helper.exe
+        export E2E_ARTIFACTS=$artifacts E2E_HELPER=$build/e2e_helper.exe E2E_BUILD=$build
         export E2E_PROGRAM_DIR=$program_dir E2E_PROGRAM_DIR_WIN=$program_dir_win
         source "$here/lib.sh"
         cd "$artifacts"

@@ -31,14 +31,28 @@ bool Win32ShellExecute::MoveToRecycleBin(std::string_view path) {
     return ::SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
 }
 
-bool Win32ShellExecute::OpenHtmlHelp(std::string_view helpFile, int command) {
-    using HtmlHelpFunction = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
+// The viewer's command that closes every help window the calling program opened (HH_CLOSE_ALL).
+constexpr UINT kHelpCloseAll = 0x12;
+
+Win32ShellExecute::~Win32ShellExecute() {
+    // A help window still open when the library is freed would be left with its code gone; the viewer's
+    // documentation asks for this call before a program that used it ends.
+    if (helpLibrary_)
+        if (const HtmlHelpFunction htmlHelp = HtmlHelp())
+            htmlHelp(nullptr, nullptr, kHelpCloseAll, 0);
+}
+
+Win32ShellExecute::HtmlHelpFunction Win32ShellExecute::HtmlHelp() {
     if (!helpLibrary_)
         helpLibrary_.reset(::LoadLibraryW(L"hhctrl.ocx"));
     if (!helpLibrary_)
-        return false;
-    const auto htmlHelp = reinterpret_cast<HtmlHelpFunction>(
+        return nullptr;
+    return reinterpret_cast<HtmlHelpFunction>(
         reinterpret_cast<void*>(::GetProcAddress(helpLibrary_.get(), "HtmlHelpW")));
+}
+
+bool Win32ShellExecute::OpenHtmlHelp(std::string_view helpFile, int command) {
+    const HtmlHelpFunction htmlHelp = HtmlHelp();
     if (htmlHelp == nullptr)
         return false;
     return htmlHelp(nullptr, Widen(helpFile).c_str(), static_cast<UINT>(command), 0) != nullptr;
