@@ -568,3 +568,28 @@ TEST(OrderTest, ThousandsOfInsertionsAtTheFrontKeepTheOrder) {
 
 } // namespace
 } // namespace krv
+
+namespace krv {
+namespace {
+
+// Items whose Name changed after they were stored keep their old key; every lookup that goes by Name must
+// still find them, or the renamed group's children lose their owner and the renamed item its siblings.
+TEST_F(TreeFixture, LookupsByNameFindItemsRenamedAfterStoring) {
+    c.GetMenuItemFromName(work)->SetName("W2");
+    const std::string a = Add(c, "A", "W2");
+    const std::string b = Add(c, "B", "W2");
+    c.GetMenuItemFromName(a)->SetName("A2");
+    const clsMenuItem& itemA = *c.GetMenuItemFromName(a);
+    clsMenuItem& itemB = *c.GetMenuItemFromName(b);
+
+    EXPECT_EQ(c.GetNextMenuItem(itemA), b);
+    EXPECT_EQ(c.GetPrevMenuItem(itemB), "A2");
+    EXPECT_EQ(c.GetItemRootNode(itemB), MIT_GROUP_USER);
+    ASSERT_NE(c.GetSecondChild("W2", ""), nullptr);
+    EXPECT_EQ(c.GetSecondChild("W2", "")->Name(), "A2");
+    c.ItemFullPath(itemB);
+    EXPECT_EQ(itemB.ItemLocation(), "\\\\Personal\\Work");
+}
+
+} // namespace
+} // namespace krv
