@@ -1,5 +1,6 @@
 #include "organize/UndoHistory.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "organize/OrganizeSubtree.h"
@@ -40,27 +41,35 @@ bool SameItem(const clsMenuItem& a, const clsMenuItem& b) {
            a.TimeAccessed() == b.TimeAccessed();
 }
 
+const std::string& CollectionSnapshot::KeyOf(size_t index) const {
+    // Renamed items are few; their keys are kept in list order.
+    auto found = std::lower_bound(keys_.begin(), keys_.end(), index,
+                                  [](const auto& entry, size_t wanted) { return entry.first < wanted; });
+    return found != keys_.end() && found->first == index ? found->second : entries_[index]->Name();
+}
+
 CollectionSnapshot CollectionSnapshot::Take(const clsMenuCollection& collection,
                                             const CollectionSnapshot* previous) {
-    std::unordered_map<std::string_view, const std::shared_ptr<const clsMenuItem>*> shared;
+    std::unordered_map<std::string_view, const Entry*> shared;
     if (previous) {
         shared.reserve(previous->entries_.size());
-        for (const Entry& entry : previous->entries_)
-            shared.emplace(entry.key, &entry.item);
+        for (size_t i = 0; i < previous->entries_.size(); ++i)
+            shared.emplace(previous->KeyOf(i), &previous->entries_[i]);
     }
     CollectionSnapshot snapshot;
     snapshot.entries_.reserve(static_cast<size_t>(collection.Count()));
     snapshot.ownBytes_ = sizeof(CollectionSnapshot) + static_cast<size_t>(collection.Count()) * sizeof(Entry);
     for (auto it = collection.begin(); it != collection.end(); ++it) {
-        Entry entry{it.Key(), nullptr};
-        snapshot.ownBytes_ += TextBytes(entry.key);
-        if (auto found = shared.find(entry.key); found != shared.end() && SameItem(**found->second, *it)) {
-            entry.item = *found->second;
+        if (it.Key() != it->Name()) {
+            snapshot.keys_.emplace_back(snapshot.entries_.size(), it.Key());
+            snapshot.ownBytes_ += sizeof(snapshot.keys_.back()) + TextBytes(it.Key());
+        }
+        if (auto found = shared.find(it.Key()); found != shared.end() && SameItem(**found->second, *it)) {
+            snapshot.entries_.push_back(*found->second);
         } else {
-            entry.item = std::make_shared<const clsMenuItem>(*it);
+            snapshot.entries_.push_back(std::make_shared<const clsMenuItem>(*it));
             snapshot.ownBytes_ += ItemBytes(*it);
         }
-        snapshot.entries_.push_back(std::move(entry));
     }
     snapshot.idCounter_ = collection.IDCounter();
     snapshot.menuNameCounter_ = collection.MenuNameCounter();
@@ -70,8 +79,8 @@ CollectionSnapshot CollectionSnapshot::Take(const clsMenuCollection& collection,
 
 void CollectionSnapshot::RestoreInto(clsMenuCollection& collection) const {
     collection.Clear();
-    for (const Entry& entry : entries_)
-        AppendExact(collection, *entry.item, entry.key);
+    for (size_t i = 0; i < entries_.size(); ++i)
+        AppendExact(collection, *entries_[i], KeyOf(i));
     collection.SetIDCounter(idCounter_);
     collection.SetMenuNameCounter(menuNameCounter_);
     collection.SetFileMenuHandle(fileMenuHandle_);
@@ -80,7 +89,9 @@ void CollectionSnapshot::RestoreInto(clsMenuCollection& collection) const {
 void CollectionSnapshot::CountAlone() {
     ownBytes_ = sizeof(CollectionSnapshot) + entries_.size() * sizeof(Entry);
     for (const Entry& entry : entries_)
-        ownBytes_ += TextBytes(entry.key) + ItemBytes(*entry.item);
+        ownBytes_ += ItemBytes(*entry);
+    for (const auto& [index, key] : keys_)
+        ownBytes_ += sizeof(std::pair<size_t, std::string>) + TextBytes(key);
 }
 
 const CollectionSnapshot* UndoHistory::Latest() const {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/clsMenuCollection.h"
@@ -30,11 +31,11 @@ public:
     void CountAlone();
 
 private:
-    struct Entry {
-        std::string key;
-        std::shared_ptr<const clsMenuItem> item;
-    };
+    using Entry = std::shared_ptr<const clsMenuItem>;
+    const std::string& KeyOf(size_t index) const;
+    // The items in list order; an item is stored under its Name unless keys_ holds another key for it.
     std::vector<Entry> entries_;
+    std::vector<std::pair<size_t, std::string>> keys_;
     int32_t idCounter_ = 0;
     int32_t menuNameCounter_ = 0;
     int32_t fileMenuHandle_ = 0;
