@@ -62,7 +62,7 @@ void RemoveItemsAndEntries(clsMenuCollection& collection, const ItemNames& names
         if (menus != nullptr && menus->DeleteEntry(it->OwnerID(), it->Position())) {
             deleted[it->OwnerID()].push_back(it->Position());
         }
-        noted.push_back(it->Name());
+        noted.push_back(it.Key());
     }
     for (const std::string& name : noted) {
         collection.Remove(name);

@@ -71,23 +71,39 @@ void clsMenuCollection::UnindexID(Node& node) {
         byID_.erase(it);
 }
 
-void clsMenuCollection::CountName(const Node& node, const std::string& name, int delta) {
+void clsMenuCollection::NoteName(Node& node, const std::string& name, bool add) {
     if (name == node.key)
         return;
-    auto it = renamed_.try_emplace(name, 0).first;
-    it->second += delta;
-    if (it->second == 0)
-        renamed_.erase(it);
+    if (add) {
+        InsertByLabel(renamed_[name], &node);
+        return;
+    }
+    if (auto it = renamed_.find(name); it != renamed_.end()) {
+        EraseByLabel(it->second, &node);
+        if (it->second.empty())
+            renamed_.erase(it);
+    }
+}
+
+clsMenuCollection::Node* clsMenuCollection::FindName(std::string_view name) const {
+    Node* stored = FindKey(name);
+    if (stored && stored->Name() != name)
+        stored = nullptr;
+    auto it = renamed_.find(std::string(name));
+    if (it == renamed_.end())
+        return stored;
+    Node* renamed = it->second.front();
+    return stored && stored->label < renamed->label ? stored : renamed;
 }
 
 void clsMenuCollection::Index(Node& node) {
-    CountName(node, node.Name(), +1);
+    NoteName(node, node.Name(), true);
     IndexID(node, node.ID());
     InsertByLabel(children_[node.OwnerName()], &node);
 }
 
 void clsMenuCollection::Unindex(Node& node) {
-    CountName(node, node.Name(), -1);
+    NoteName(node, node.Name(), false);
     UnindexID(node);
     if (auto it = children_.find(node.OwnerName()); it != children_.end()) {
         EraseByLabel(it->second, &node);
@@ -97,9 +113,9 @@ void clsMenuCollection::Unindex(Node& node) {
 }
 
 void clsMenuCollection::OnNameChanging(const clsMenuItem& item, const std::string& newName) {
-    const Node& node = NodeOf(item);
-    CountName(node, item.Name(), -1);
-    CountName(node, newName, +1);
+    Node& node = NodeOf(item);
+    NoteName(node, item.Name(), false);
+    NoteName(node, newName, true);
 }
 
 void clsMenuCollection::OnOwnerNameChanging(const clsMenuItem& item, const std::string& newOwner) {
@@ -264,7 +280,8 @@ clsMenuCollection::NodeList::iterator clsMenuCollection::SortedInsertionPoint(co
     return nodes_.end();
 }
 
-clsMenuCollection::NodeList::iterator clsMenuCollection::PlaceForAddOne(const clsMenuItem& item, bool append) {
+clsMenuCollection::NodeList::iterator clsMenuCollection::PlaceForAddOne(const clsMenuItem& item,
+                                                                        bool append) {
     if (append || item.ItemType() == MIT_OPENALL)
         return nodes_.end();
     if (item.Name() == MIT_GROUP_USER) {
@@ -476,10 +493,7 @@ int32_t clsMenuCollection::GetIDFromName(std::string_view name, bool& notFound) 
 }
 
 bool clsMenuCollection::ItemExists(std::string_view name) const {
-    const std::string text(name);
-    if (const Node* node = FindKey(text); node && node->Name() == text)
-        return true;
-    return renamed_.count(text) != 0;
+    return FindName(name) != nullptr;
 }
 
 bool clsMenuCollection::KeyExists(std::string_view key) const {
@@ -514,8 +528,8 @@ bool clsMenuCollection::CaptionExists(std::string_view caption, std::string_view
            nullptr;
 }
 
-clsMenuItem* clsMenuCollection::CaptionExists2(std::string_view caption, std::string_view ownerName, bool subMenu,
-                                               std::string_view excludeName) {
+clsMenuItem* clsMenuCollection::CaptionExists2(std::string_view caption, std::string_view ownerName,
+                                               bool subMenu, std::string_view excludeName) {
     if (const auto* siblings = ChildNodes(ownerName)) {
         for (Node* node : *siblings) {
             if (node->Caption() == caption && node->SubMenu() == subMenu && node->Name() != excludeName)
@@ -531,7 +545,7 @@ bool clsMenuCollection::MenuItemsEqual(const clsMenuItem& a, const clsMenuItem& 
 }
 
 std::string clsMenuCollection::GetNextMenuItem(const clsMenuItem& item) const {
-    const Node* node = FindKey(item.Name());
+    const Node* node = FindName(item.Name());
     if (!node)
         return {};
     auto it = byKey_.find(node->key)->second;
@@ -542,7 +556,7 @@ std::string clsMenuCollection::GetNextMenuItem(const clsMenuItem& item) const {
 }
 
 std::string clsMenuCollection::GetPrevMenuItem(const clsMenuItem& item) const {
-    const Node* node = FindKey(item.Name());
+    const Node* node = FindName(item.Name());
     const auto* siblings = ChildNodes(item.OwnerName());
     if (!node || !siblings)
         return {};
@@ -555,7 +569,7 @@ std::string clsMenuCollection::GetPrevMenuItem(const clsMenuItem& item) const {
 }
 
 clsMenuItem* clsMenuCollection::GetSecondChild(std::string_view groupName, std::string_view excludeName) {
-    const Node* group = FindKey(groupName);
+    const Node* group = FindName(groupName);
     const auto* children = ChildNodes(groupName);
     if (!group || !children)
         return nullptr;
@@ -572,7 +586,7 @@ template <typename Visit> void clsMenuCollection::ClimbOwners(const clsMenuItem&
     uint64_t scanLimit = std::numeric_limits<uint64_t>::max();
     std::string owner = item.OwnerName();
     while (owner != TOP_LEVEL_OWNER) {
-        const Node* node = FindKey(owner);
+        const Node* node = FindName(owner);
         // The pass goes on before the owner just met, so an owner at or after it (an item that owns itself,
         // or owners that form a loop) ends the climb instead of repeating it for ever.
         if (!node || node->label >= scanLimit)
@@ -660,7 +674,8 @@ std::string clsMenuCollection::GetNextFreeMenuName() {
     return name;
 }
 
-template <typename Next> void clsMenuCollection::MakeCaptionUnique(clsMenuItem& item, Next nextCaption) const {
+template <typename Next>
+void clsMenuCollection::MakeCaptionUnique(clsMenuItem& item, Next nextCaption) const {
     const std::string base = item.Caption();
     int counter = 0;
     while (CaptionExists(item.Caption(), item.OwnerName(), item.SubMenu(), item.Name())) {
@@ -676,7 +691,8 @@ void clsMenuCollection::GetNewItemCaption(clsMenuItem& item) const {
 }
 
 void clsMenuCollection::GetNewItemCaption2(clsMenuItem& item) const {
-    MakeCaptionUnique(item, [](const std::string& base, int counter) { return base + std::to_string(counter + 2); });
+    MakeCaptionUnique(
+        item, [](const std::string& base, int counter) { return base + std::to_string(counter + 2); });
 }
 
 void clsMenuCollection::ItemFullPath(clsMenuItem& item) const {

@@ -54,7 +54,8 @@ class clsMenuCollection final : private MenuItemListener {
     // A stored item with its key and its order label (strictly increasing along the list, so that two
     // list positions compare in O(1)). Every item that reports to this collection is a Node.
     struct Node : clsMenuItem {
-        Node(clsMenuItem&& item, std::string storeKey) : clsMenuItem(std::move(item)), key(std::move(storeKey)) {}
+        Node(clsMenuItem&& item, std::string storeKey)
+            : clsMenuItem(std::move(item)), key(std::move(storeKey)) {}
         std::string key;
         uint64_t label = 0;
         size_t idSlot = 0; // position in its identifier bucket
@@ -86,10 +87,10 @@ public:
     void AddAfter(clsMenuItem& item, std::string_view afterKey, bool computePath);
     // Returns the stored item, or nullptr when nothing was stored.
     clsMenuItem* AddNewMenuItem(const NewMenuItemArgs& args);
-    void ModifyMenuItem(int32_t index, std::string_view caption, std::string_view ownerName, std::string_view name,
-                        int32_t iconId, std::string_view folderPath, std::string_view itemType,
-                        std::string_view openType, bool subMenu, int32_t driveType, bool setIcon,
-                        int32_t keyboardCode);
+    void ModifyMenuItem(int32_t index, std::string_view caption, std::string_view ownerName,
+                        std::string_view name, int32_t iconId, std::string_view folderPath,
+                        std::string_view itemType, std::string_view openType, bool subMenu, int32_t driveType,
+                        bool setIcon, int32_t keyboardCode);
     // Removes the one item stored under key (never its descendants); an unknown key does nothing.
     void Remove(std::string_view key);
     void Clear();
@@ -108,7 +109,8 @@ public:
     bool KeyExists(std::string_view key) const;
     bool HasChildren(std::string_view name) const;
     int16_t ChildrenNumber(std::string_view name) const;
-    int16_t CountSameCaption(std::string_view caption, std::string_view ownerName, std::string_view excludeName) const;
+    int16_t CountSameCaption(std::string_view caption, std::string_view ownerName,
+                             std::string_view excludeName) const;
     bool CaptionExists(std::string_view caption, std::string_view ownerName, bool subMenu,
                        std::string_view excludeName) const;
     clsMenuItem* CaptionExists2(std::string_view caption, std::string_view ownerName, bool subMenu,
@@ -143,10 +145,24 @@ public:
         explicit BasicIterator(NodeIt it) : it_(it) {}
         reference operator*() const { return *it_; }
         pointer operator->() const { return &*it_; }
-        BasicIterator& operator++() { ++it_; return *this; }
-        BasicIterator operator++(int) { auto copy = *this; ++it_; return copy; }
-        BasicIterator& operator--() { --it_; return *this; }
-        BasicIterator operator--(int) { auto copy = *this; --it_; return copy; }
+        BasicIterator& operator++() {
+            ++it_;
+            return *this;
+        }
+        BasicIterator operator++(int) {
+            auto copy = *this;
+            ++it_;
+            return copy;
+        }
+        BasicIterator& operator--() {
+            --it_;
+            return *this;
+        }
+        BasicIterator operator--(int) {
+            auto copy = *this;
+            --it_;
+            return copy;
+        }
         bool operator==(const BasicIterator& other) const { return it_ == other.it_; }
         // The key the current item is stored under.
         const std::string& Key() const { return it_->key; }
@@ -173,6 +189,8 @@ private:
                                bool computePath);
     Node* Store(NodeList::iterator before, clsMenuItem&& item);
     Node* FindKey(std::string_view key) const;
+    // The first item in list order whose Name is name, whether or not it was renamed after being stored.
+    Node* FindName(std::string_view name) const;
     NodeList::iterator IteratorOf(const Node* node);
     NodeList::iterator SortedInsertionPoint(const clsMenuItem& item);
     NodeList::iterator PlaceForAddOne(const clsMenuItem& item, bool append);
@@ -185,7 +203,7 @@ private:
     static void EraseByLabel(std::vector<Node*>& nodes, const Node* node);
     void IndexID(Node& node, int32_t id);
     void UnindexID(Node& node);
-    void CountName(const Node& node, const std::string& name, int delta);
+    void NoteName(Node& node, const std::string& name, bool add);
     void Index(Node& node);
     void Unindex(Node& node);
     const std::vector<Node*>* ChildNodes(std::string_view ownerName) const;
@@ -200,9 +218,9 @@ private:
 
     NodeList nodes_;
     std::unordered_map<std::string, NodeList::iterator, std::hash<std::string>> byKey_;
-    // Names of stored items whose Name differs from their key (renamed after being stored), counted; an
-    // item whose Name equals its key is found through byKey_.
-    std::unordered_map<std::string, int32_t> renamed_;
+    // Stored items whose Name differs from their key (renamed after being stored), by Name, in list order;
+    // an item whose Name equals its key is found through byKey_.
+    std::unordered_map<std::string, std::vector<Node*>> renamed_;
     // Unordered buckets (most hold one item); the first in list order is found by label when asked.
     std::unordered_map<int32_t, std::vector<Node*>> byID_;
     std::unordered_map<std::string, std::vector<Node*>> children_;

@@ -1,17 +1,17 @@
 #include "model/clsMenuCollection.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace krv {
 namespace {
 
 // Adds a group or shortcut by the collection's sorted placement and returns its key.
-std::string Add(clsMenuCollection& c, const std::string& caption, const std::string& owner, bool group = false,
-                const std::string& name = "") {
-    clsMenuItem* item = c.AddNewMenuItem({.Caption = caption, .OwnerName = owner, .Name = name, .SubMenu = group});
+std::string Add(clsMenuCollection& c, const std::string& caption, const std::string& owner,
+                bool group = false, const std::string& name = "") {
+    clsMenuItem* item =
+        c.AddNewMenuItem({.Caption = caption, .OwnerName = owner, .Name = name, .SubMenu = group});
     EXPECT_NE(item, nullptr) << caption;
     return item ? item->Name() : std::string();
 }
@@ -157,13 +157,23 @@ TEST_F(TreeFixture, SortedPlacementPutsGroupsFirstThenShortcutsByCaption) {
 }
 
 TEST_F(TreeFixture, SortedPlacementUpperCasesNonAsciiLetters) {
-    Add(c, "\xC3\x89t\xC3\xA9", work);       // Été
-    Add(c, "\xC3\xA9" "cole", work);            // école
+    Add(c, "\xC3\x89t\xC3\xA9", work); // Été
+    Add(c,
+        "\xC3\xA9"
+        "cole",
+        work); // école
     Add(c, "Zebra", work);
-    Add(c, "\xC3\x89" "cart", work);         // Écart
+    Add(c,
+        "\xC3\x89"
+        "cart",
+        work); // Écart
     // É (U+00C9) sorts after Z by code; "école" upper-cases to "ÉCOLE" and sorts between ÉCART and ÉTÉ.
-    EXPECT_EQ(CaptionsOf(c, work),
-              (std::vector<std::string>{"Zebra", "\xC3\x89" "cart", "\xC3\xA9" "cole", "\xC3\x89t\xC3\xA9"}));
+    EXPECT_EQ(CaptionsOf(c, work), (std::vector<std::string>{"Zebra",
+                                                             "\xC3\x89"
+                                                             "cart",
+                                                             "\xC3\xA9"
+                                                             "cole",
+                                                             "\xC3\x89t\xC3\xA9"}));
 }
 
 TEST_F(TreeFixture, EqualCaptionsKeepTheirOrderOfArrival) {
@@ -247,9 +257,12 @@ TEST_F(TreeFixture, CopiesGetNumberedCaptions) {
 }
 
 TEST_F(TreeFixture, NumberCaptionAppendsTwoThreeFour) {
-    EXPECT_EQ(c.AddNewMenuItem({.Caption = "New", .OwnerName = work, .NumberCaption = true})->Caption(), "New");
-    EXPECT_EQ(c.AddNewMenuItem({.Caption = "New", .OwnerName = work, .NumberCaption = true})->Caption(), "New2");
-    EXPECT_EQ(c.AddNewMenuItem({.Caption = "New", .OwnerName = work, .NumberCaption = true})->Caption(), "New3");
+    EXPECT_EQ(c.AddNewMenuItem({.Caption = "New", .OwnerName = work, .NumberCaption = true})->Caption(),
+              "New");
+    EXPECT_EQ(c.AddNewMenuItem({.Caption = "New", .OwnerName = work, .NumberCaption = true})->Caption(),
+              "New2");
+    EXPECT_EQ(c.AddNewMenuItem({.Caption = "New", .OwnerName = work, .NumberCaption = true})->Caption(),
+              "New3");
     // A group may share a shortcut's caption.
     EXPECT_EQ(c.AddNewMenuItem({.Caption = "New", .OwnerName = work, .SubMenu = true, .NumberCaption = true})
                   ->Caption(),
@@ -285,7 +298,8 @@ TEST_F(TreeFixture, ItemPathAndLocationFollowTheOwners) {
     EXPECT_EQ(personal->ItemLocation(), "\\\\");
     EXPECT_EQ(personal->GetNestingLevel(), 0);
 
-    clsMenuItem* direct = c.AddNewMenuItem({.Caption = "Direct", .OwnerName = MIT_GROUP_USER, .ComputePath = true});
+    clsMenuItem* direct =
+        c.AddNewMenuItem({.Caption = "Direct", .OwnerName = MIT_GROUP_USER, .ComputePath = true});
     EXPECT_EQ(direct->ItemPath(), "");
     EXPECT_EQ(direct->ItemLocation(), "\\\\Personal");
 }
@@ -300,9 +314,11 @@ TEST(PathTest, FixedTopEntriesKeepTheirItemPath) {
     EXPECT_EQ(c.GetMenuItemFromName(MIT_HF_ORGANIZE)->ItemPath(), "kept");
     EXPECT_EQ(c.GetMenuItemFromName(MIT_HF_ORGANIZE)->ItemLocation(), "\\\\");
 
-    clsMenuItem* system = c.AddNewMenuItem(
-        {.Caption = "System Folders", .OwnerName = "-1", .Name = MIT_PATHS_SYSTEM, .SubMenu = true,
-         .ComputePath = true});
+    clsMenuItem* system = c.AddNewMenuItem({.Caption = "System Folders",
+                                            .OwnerName = "-1",
+                                            .Name = MIT_PATHS_SYSTEM,
+                                            .SubMenu = true,
+                                            .ComputePath = true});
     clsMenuItem* sub = c.AddNewMenuItem(
         {.Caption = "Windows", .OwnerName = MIT_PATHS_SYSTEM, .SubMenu = true, .ComputePath = true});
     EXPECT_EQ(system->ItemPath(), "\\System Folders");
@@ -375,9 +391,12 @@ TEST(LookupTest, GetNextFreeItemPositionCountsEarlierSiblingsByOwnerID) {
 TEST(CountTest, CountsShortcutKindsGroupsAndOpenAll) {
     clsMenuCollection c;
     Add(c, "G", "-1", true, "G");
-    c.AddNewMenuItem({.Caption = "S1", .OwnerName = "G", .ItemType = MIT_PATH, .OpenType = MIT_PATH_SHORTCUT});
-    c.AddNewMenuItem({.Caption = "S2", .OwnerName = "G", .ItemType = MIT_PATH, .OpenType = MIT_PATH_SHORTCUT});
-    c.AddNewMenuItem({.Caption = "E1", .OwnerName = "G", .ItemType = MIT_PATH, .OpenType = MIT_PATH_EXPLORER});
+    c.AddNewMenuItem(
+        {.Caption = "S1", .OwnerName = "G", .ItemType = MIT_PATH, .OpenType = MIT_PATH_SHORTCUT});
+    c.AddNewMenuItem(
+        {.Caption = "S2", .OwnerName = "G", .ItemType = MIT_PATH, .OpenType = MIT_PATH_SHORTCUT});
+    c.AddNewMenuItem(
+        {.Caption = "E1", .OwnerName = "G", .ItemType = MIT_PATH, .OpenType = MIT_PATH_EXPLORER});
     c.AddNewMenuItem({.Caption = "x", .OwnerName = "G", .ItemType = MIT_OPENALL});
     c.AddNewMenuItem({.OwnerName = "G", .Separator = true});
     c.AddNewMenuItem({.Caption = "C:", .OwnerName = "G", .ItemType = MIT_DRIVE});
@@ -564,6 +583,31 @@ TEST(OrderTest, ThousandsOfInsertionsAtTheFrontKeepTheOrder) {
     for (int i = 0; i < 5000; ++i)
         ASSERT_EQ(keys[static_cast<size_t>(i)], "f" + std::to_string(4999 - i));
     EXPECT_EQ(c.GetPrevMenuItem(*c.GetMenuItemFromName("f0")), "f1");
+}
+
+} // namespace
+} // namespace krv
+
+namespace krv {
+namespace {
+
+// Items whose Name changed after they were stored keep their old key; every lookup that goes by Name must
+// still find them, or the renamed group's children lose their owner and the renamed item its siblings.
+TEST_F(TreeFixture, LookupsByNameFindItemsRenamedAfterStoring) {
+    c.GetMenuItemFromName(work)->SetName("W2");
+    const std::string a = Add(c, "A", "W2");
+    const std::string b = Add(c, "B", "W2");
+    c.GetMenuItemFromName(a)->SetName("A2");
+    const clsMenuItem& itemA = *c.GetMenuItemFromName(a);
+    clsMenuItem& itemB = *c.GetMenuItemFromName(b);
+
+    EXPECT_EQ(c.GetNextMenuItem(itemA), b);
+    EXPECT_EQ(c.GetPrevMenuItem(itemB), "A2");
+    EXPECT_EQ(c.GetItemRootNode(itemB), MIT_GROUP_USER);
+    ASSERT_NE(c.GetSecondChild("W2", ""), nullptr);
+    EXPECT_EQ(c.GetSecondChild("W2", "")->Name(), "A2");
+    c.ItemFullPath(itemB);
+    EXPECT_EQ(itemB.ItemLocation(), "\\\\Personal\\Work");
 }
 
 } // namespace
