@@ -7,10 +7,9 @@
 
 #include "dialogs/modRegionalSettings.h"
 #include "model/clsMenuItem.h"
+#include "organize/OrganizeDialogs.h"
 
 namespace krv {
-
-enum class ItemExistsAnswer { Replace, Rename, Cancel };
 
 // One item as the dialog shows it: its icon number, its Target Folder and its times.
 struct ItemExistsSide {

@@ -152,7 +152,7 @@ ItemDialogLogic::ItemDialogLogic(const ItemDialogServices& services, const ItemD
         description_ = changed->UserDescription();
         keyboardIndex_ = KeyboardEntryOfCode(changed->KeyboardCode());
     } else {
-        targetGroup_ = request.TargetGroup;
+        targetGroup_ = request.TargetGroupName;
         kind_ = KindOfRequestedType(request.RequestedType).value_or(ItemKind::ExplorerShortcut);
         path_ = Trim(request.InitialPath);
         // A folder handed over names the new item, as the name box's hint promises for an omitted name.
@@ -163,9 +163,9 @@ ItemDialogLogic::ItemDialogLogic(const ItemDialogServices& services, const ItemD
 }
 
 const clsMenuItem* ItemDialogLogic::ChangedItem() const {
-    if (request_.Mode != ItemDialogMode::Change)
+    if (request_.DialogMode != ItemDialogRequest::Mode::Change)
         return nullptr;
-    return services_.Collection.GetMenuItemFromName(request_.ChangedItem);
+    return services_.Collection.GetMenuItemFromName(request_.ItemName);
 }
 
 std::string ItemDialogLogic::ChangedItemName() const {

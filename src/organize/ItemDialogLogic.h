@@ -13,12 +13,11 @@
 
 #include "dialogs/modBFF.h"
 #include "model/clsMenuCollection.h"
+#include "organize/OrganizeDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 
 namespace krv {
-
-enum class ItemDialogMode { New, Change };
 
 // The entries of the type combo, in their order.
 enum class ItemKind { Group, FolderShortcut, ExplorerShortcut, OpenAll };
@@ -74,29 +73,11 @@ inline constexpr const char* CANCEL_TIP = "Don't accept changes";
 inline constexpr const char* OPEN_ALL_NAME = "Open-All";
 } // namespace item_dialog_text
 
-// What the caller asks the dialog for.
-struct ItemDialogRequest {
-    ItemDialogMode Mode = ItemDialogMode::New;
-    // For a new item: "MIT_GROUP_GENERAL", "MIT_PATH_SHORTCUT", "MIT_PATH_EXPLORER" or "MIT_OPENALL"
-    // (anything else starts at the Windows Explorer shortcut).
-    std::string RequestedType{};
-    // For a change: the Name of the item in the collection.
-    std::string ChangedItem{};
-    // For a new item: the Name of the group it goes into ("-1" for the top level). A change uses the
-    // item's own group.
-    std::string TargetGroup{};
-    // The Target Folder a new item starts with.
-    std::string InitialPath{};
-};
-
 // What an accepted dialog hands back (GetParameters).
-struct ItemParameters {
-    std::string ItemType{};
-    std::string OpenType{};
-    std::string Caption{};
-    std::string FolderPath{};
-    int32_t KeyboardCode = -1;
-    std::string UserDescription{};
+// The caller's request is the Organize window's ItemDialogRequest: a new item of RequestedType in
+// TargetGroupName ("-1" for the top level; anything but the four kinds starts at the Windows Explorer
+// shortcut), or a change of the item named ItemName in its own group.
+struct ItemParameters : ItemDialogResult {
     // The items whose keyboard shortcut the user agreed to give to this item; they lose theirs.
     std::vector<std::string> KeyboardTakenFrom;
 

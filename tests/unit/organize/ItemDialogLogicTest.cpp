@@ -38,12 +38,18 @@ protected:
     ItemDialogServices Services() { return {collection, files, messages, browser, 77}; }
     ItemDialogLogic NewItem(const std::string& type, const std::string& group = MIT_GROUP_USER,
                             const std::string& path = "") {
-        return ItemDialogLogic(
-            Services(),
-            {.Mode = ItemDialogMode::New, .RequestedType = type, .TargetGroup = group, .InitialPath = path});
+        return ItemDialogLogic(Services(), {.DialogMode = ItemDialogRequest::Mode::New,
+                                            .RequestedType = type,
+                                            .ItemName = "",
+                                            .TargetGroupName = group,
+                                            .InitialPath = path});
     }
     ItemDialogLogic Change(const std::string& name) {
-        return ItemDialogLogic(Services(), {.Mode = ItemDialogMode::Change, .ChangedItem = name});
+        return ItemDialogLogic(Services(), {.DialogMode = ItemDialogRequest::Mode::Change,
+                                            .RequestedType = "",
+                                            .ItemName = name,
+                                            .TargetGroupName = "",
+                                            .InitialPath = ""});
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
