@@ -1,7 +1,7 @@
 #include "shell/OptionsCommand.h"
 
 #include "model/MenuVocabulary.h"
-#include "settings/ProgramOptionChanges.h"
+#include "app/ProgramOptionChanges.h"
 #include "settings/frmOptions.h"
 #include "shell/KeyboardHook.h"
 #include "shell/ResidentServices.h"

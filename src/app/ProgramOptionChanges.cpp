@@ -1,4 +1,4 @@
-#include "settings/ProgramOptionChanges.h"
+#include "app/ProgramOptionChanges.h"
 
 #include "app/ResidentMenu.h"
 #include "groups/modSetupDrives.h"

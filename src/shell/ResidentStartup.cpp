@@ -1,4 +1,4 @@
-#include "shell/modMain.h"
+#include "shell/ResidentStartup.h"
 
 #include <cstdlib>
 #include <ctime>

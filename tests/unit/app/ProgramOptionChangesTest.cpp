@@ -1,5 +1,5 @@
 // The Options dialog's decisions carried out by the program's own modules on a built menu.
-#include "settings/ProgramOptionChanges.h"
+#include "app/ProgramOptionChanges.h"
 
 #include <gtest/gtest.h>
 

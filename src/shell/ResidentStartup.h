@@ -1,5 +1,5 @@
 #pragma once
-// Entry procedure of the resident program.
+// The resident program's start: its entry procedure, the single-instance test and the message loop.
 
 #include <windows.h>
 
