@@ -25,7 +25,7 @@ void RestoreWizard::Init(RestoreMode mode, std::string_view text) {
         text_ = std::string(text);
 }
 
-std::optional<RestoreRequest> RestoreWizard::Next() {
+std::optional<RestoreChoice> RestoreWizard::Next() {
     if (OnLastPage())
         return Finish();
     ++page_;
@@ -37,7 +37,7 @@ void RestoreWizard::Back() {
         --page_;
 }
 
-RestoreRequest RestoreWizard::Finish() const {
+RestoreChoice RestoreWizard::Finish() const {
     if (mode_ == RestoreMode::SystemFolders)
         return {MIT_PATHS_SYSTEM, 0};
     const int choice =

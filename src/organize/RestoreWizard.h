@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace krv {
+#include "organize/OrganizeDialogs.h"
 
-enum class RestoreMode : int { PersonalGroup = 0, SystemFolders = 1 };
+namespace krv {
 
 // The texts of one mode.
 struct RestoreWizardTexts {
@@ -31,13 +31,6 @@ inline constexpr std::array<const char*, 4> kRestoreChoiceCaptions = {
 };
 // The choice Finish takes when none is selected.
 inline constexpr int kDefaultRestoreChoice = 2;
-
-// What the wizard hands back when it finishes: the group to restore and, for the personal group, the kind.
-struct RestoreRequest {
-    std::string GroupName; // "MIT_GROUP_USER" or "MIT_PATHS_SYSTEM"
-    int Choice = 0;        // the content kind of the personal group; 0 for the System Folders group
-    bool operator==(const RestoreRequest&) const = default;
-};
 
 // The last page, on which both modes start and finish.
 inline constexpr int kLastWizardPage = 2;
@@ -63,12 +56,13 @@ public:
     void SelectChoice(std::optional<int> choice) { selected_ = choice; }
     std::optional<int> SelectedChoice() const { return selected_; }
 
-    // Next on the last page finishes and gives the request; on an earlier page it turns the page.
-    std::optional<RestoreRequest> Next();
+    // Next on the last page finishes and gives the group to restore and, for the personal group, the content
+    // kind; on an earlier page it turns the page.
+    std::optional<RestoreChoice> Next();
     void Back();
 
 private:
-    RestoreRequest Finish() const;
+    RestoreChoice Finish() const;
 
     RestoreMode mode_ = RestoreMode::PersonalGroup;
     int page_ = kLastWizardPage;

@@ -7,6 +7,13 @@
 namespace krv {
 namespace {
 
+using Answer = std::optional<std::pair<std::string, int>>;
+Answer Of(const std::optional<RestoreChoice>& choice) {
+    if (!choice)
+        return std::nullopt;
+    return std::make_pair(choice->GroupName, choice->Choice);
+}
+
 TEST(RestoreWizard, BothModesFinishOnTheirOnlyPage) {
     RestoreWizard personal;
     personal.Init(RestoreMode::PersonalGroup, "");
@@ -23,7 +30,7 @@ TEST(RestoreWizard, BothModesFinishOnTheirOnlyPage) {
     EXPECT_EQ(system.Text(), "kept");
     system.Init(RestoreMode::SystemFolders, "");
     EXPECT_EQ(system.Text(), "kept") << "an empty text keeps the one before";
-    EXPECT_EQ(system.Next(), (RestoreRequest{MIT_PATHS_SYSTEM, 0}));
+    EXPECT_EQ(Of(system.Next()), Answer(std::make_pair(std::string(MIT_PATHS_SYSTEM), 0)));
 }
 
 TEST(RestoreWizard, TheChoiceIsTheSelectedButtonOrTwo) {
@@ -35,7 +42,8 @@ TEST(RestoreWizard, TheChoiceIsTheSelectedButtonOrTwo) {
         RestoreWizard wizard;
         wizard.Init(RestoreMode::PersonalGroup, "");
         wizard.SelectChoice(c.selected);
-        EXPECT_EQ(wizard.Next(), (RestoreRequest{MIT_GROUP_USER, c.choice})) << c.selected.value_or(-1);
+        EXPECT_EQ(Of(wizard.Next()), Answer(std::make_pair(std::string(MIT_GROUP_USER), c.choice)))
+            << c.selected.value_or(-1);
     }
 }
 
@@ -48,7 +56,7 @@ TEST(RestoreWizard, BackTurnsToAnEarlierPageAndNextReturnsWithoutFinishing) {
     EXPECT_STREQ(wizard.NextCaption(), "Next >");
     EXPECT_TRUE(wizard.PathBoxVisible());
     EXPECT_FALSE(wizard.ChoicesVisible());
-    EXPECT_EQ(wizard.Next(), std::nullopt);
+    EXPECT_EQ(Of(wizard.Next()), std::nullopt);
     EXPECT_EQ(wizard.Page(), kLastWizardPage);
     wizard.Back();
     wizard.Back();
