@@ -251,7 +251,13 @@ ApplyOutcome ItemProperties::Apply() {
 bool ItemProperties::ApplyAttributes(const std::string& folder) {
     if (!services_.Files.SetAttributes(folder, checkedAttributes_))
         return false;
-    folderTab_.Attributes = checkedAttributes_;
+    // The boxes show what the folder has now, which is not always what was asked (a file system may keep
+    // no archive bit on folders).
+    const uint32_t now = services_.Files.GetAttributes(folder).value_or(checkedAttributes_);
+    folderTab_.Attributes = 0;
+    for (const FolderAttribute attribute : kFolderAttributes)
+        folderTab_.Attributes |= now & AttributeBit(attribute);
+    checkedAttributes_ = folderTab_.Attributes;
     return true;
 }
 
