@@ -17,6 +17,7 @@
 #include "organize/OrganizeDialogs.h"
 #include "organize/OrganizeView.h"
 #include "organized/modShortcuts.h"
+#include "platform/Locale.h"
 #include "platform/MessageBox.h"
 
 namespace krv {
@@ -81,6 +82,8 @@ struct OrganizeServices {
     IOrganizeDialogs& Dialogs;
     // Message boxes owned by the window.
     IMessageBox& Prompts;
+    // The user's regional settings, for the dates of the list.
+    ILocale& Locale;
 };
 
 // The web pages of the Help menu.
@@ -197,7 +200,6 @@ public:
 private:
     void FillTree();
     void FillList();
-    void AddTreeRows(std::string_view ownerName, const std::string& parentKey);
     ListRow MakeListRow(const clsMenuItem& item) const;
     void SortListRows();
     void ShowGroupStatus();
@@ -231,6 +233,9 @@ private:
     bool tipShown_ = false;
 
     std::string selectedTreeKey_ = ROOT_NODE_KEY;
+    // The Names of the selected node's enclosing groups, nearest first: where the selection goes when a
+    // refill no longer has its node.
+    std::vector<std::string> selectedAncestors_;
     std::vector<ListRow> listRows_;
     std::unordered_set<std::string> cutNames_;
     // The column Arrange Icons sorted by (0 to 6), kept for later fills of the list.

@@ -124,6 +124,8 @@ public:
 
     // --- The window itself.
     virtual void BringToFront() = 0;
+    // Stores the window's placement under its window name (the first step of closing).
+    virtual void SavePlacement() = 0;
     // Destroys the window; the presenter calls it once closing has been decided.
     virtual void Close() = 0;
 };
