@@ -2,9 +2,10 @@
 # Runs every test of the project on a Debian machine, installing what is missing first:
 #   1. native Debug build with AddressSanitizer and UndefinedBehaviorSanitizer, and the unit tests
 #   2. native clang build of the libFuzzer targets, each fuzzed for its share of FUZZ_SECONDS (default 60)
-#   3. Windows x86_64 build (MinGW-w64), win_tests.exe under Wine, the shell links read by lnkinfo, then the
-#      end-to-end tests
-#   4. Windows i686 build (compiled only: running 32-bit programs needs Wine's i386 multiarch)
+#   3. Windows x86_64 and i686 builds (MinGW-w64), each with its help file, installer and portable zip; the
+#      help files read back by CHMLIB; win_tests.exe of both under Wine (the 32-bit one under Debian's wine32),
+#      the shell links read by lnkinfo; then the end-to-end tests of both architectures side by side, each in
+#      a Wine prefix and on a virtual display of its own
 # Each suite counts once; the last line reads "N passed, N failed" and the exit code is 1 on any failure.
 # Build logs go to build-logs/; the build trees (build-native, build-fuzz, build-win, build-win32) are
 # reused by later runs.
@@ -19,9 +20,10 @@ logs=$root/build-logs
 mkdir -p "$logs"
 started_all=$(date +%s)
 
+ensure_i386_architecture &&
 ensure_packages cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev clang-14 libclang-rt-14-dev \
     g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine wine64 xvfb xdotool imagemagick liblnk-utils \
-    "${wine_display_packages[@]}" || {
+    fp-utils python3-chm nsis "${wine_display_packages[@]}" "${wine32_packages[@]}" || {
     echo "error: could not install the tools the tests need" >&2
     exit 1
 }
@@ -147,39 +149,63 @@ elif build_step fuzz-build bash -c 'cmake -S "$1" -B "$1/build-fuzz" -G Ninja -D
     fi
 fi
 
-# --- 3. Windows x86_64: build, win tests under Wine, end-to-end tests -------------------------------------
-if build_step windows-x86_64-build configure_and_build "$root/build-win" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"; then
-    if [ -f "$root/build-win/win_tests.exe" ]; then
-        rm -rf "$root/build-win/win-screenshots"
-        test_step win "$root/tests/win/wine-run.sh" "$root/build-win/win_tests.exe" --gtest_brief=1
+# --- 3. Windows x86_64 and i686: builds, help files, win tests, end-to-end tests --------------------------
+# Each build tree makes its programs, the win tests and Karvello.chm, then the installer and the portable zip.
+# The suites of a tree are named with its suffix: win, e2e for x86_64; win-i686, e2e-i686 for i686.
+windows_trees=()
+for arch in x86_64 i686; do
+    tree=build-win && [ $arch = i686 ] && tree=build-win32
+    if build_step windows-$arch-build configure_and_build "$root/$tree" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-$arch.cmake"; then
+        windows_trees+=("$tree")
+        build_step packages-$arch cmake --build "$root/$tree" -j "$jobs" --target installer portable
+    fi
+done
+tree_suffix() { [ "$1" = build-win32 ] && echo -i686; }
+
+for tree in "${windows_trees[@]}"; do
+    suffix=$(tree_suffix "$tree")
+    test_step "help$suffix" "$root/tests/help/check-chm.py" "$root/$tree/Karvello.chm" "$root/resources/help"
+    if [ -f "$root/$tree/win_tests.exe" ]; then
+        rm -rf "$root/$tree/win-screenshots"
+        test_step "win$suffix" "$root/tests/win/wine-run.sh" "$root/$tree/win_tests.exe" --gtest_brief=1
         # The win tests draw the pause window and the About box into .bmp files; they are kept as PNG
         # beside the end-to-end screenshots.
-        dialogs=$root/build-win/e2e-artifacts/dialogs
+        dialogs=$root/$tree/e2e-artifacts/dialogs
         rm -rf "$dialogs" && mkdir -p "$dialogs"
-        for picture in "$root"/build-win/win-screenshots/*.bmp; do
+        for picture in "$root/$tree"/win-screenshots/*.bmp; do
             [ -f "$picture" ] && convert "$picture" "$dialogs/$(basename "$picture" .bmp).png"
         done
         # The Organized Folders links once more, read by lnkinfo instead of the shell that wrote them.
-        test_step shell-links "$root/tests/win/check-organized-links.sh" "$root/build-win"
+        test_step "shell-links$suffix" "$root/tests/win/check-organized-links.sh" "$root/$tree"
     else
-        record skip win "(no tests/win sources)"
+        record skip "win$suffix" "(no tests/win sources)"
     fi
-    start=$(date +%s)
-    echo "== running e2e"
-    "$root/tests/e2e/run.sh" --build "$root/build-win" 2>&1 | tee "$logs/e2e.log"
-    status=${PIPESTATUS[0]}
-    counts=$(grep -Eo '^e2e: [0-9]+ passed, [0-9]+ failed' "$logs/e2e.log" | sed 's/^e2e: //')
-    if [ "$status" -eq 0 ]; then
-        record pass e2e "(${counts:-?}, $(($(date +%s) - start)) s, artifacts: build-win/e2e-artifacts/)"
-    else
-        record fail e2e "(${counts:-?}, artifacts: build-win/e2e-artifacts/)"
-    fi
-fi
+done
 
-# --- 4. Windows i686: compiled only -----------------------------------------------------------------------
-build_step windows-i686-build configure_and_build "$root/build-win32" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake"
+# The two architectures' end-to-end suites run at the same time, each on its own Xvfb and in its own prefix,
+# so that the whole suite runs for both within the time of the slower one.
+e2e_pids=()
+for tree in "${windows_trees[@]}"; do
+    suffix=$(tree_suffix "$tree")
+    echo "== running e2e$suffix (log: build-logs/e2e$suffix.log)"
+    "$root/tests/e2e/run.sh" --build "$root/$tree" >"$logs/e2e$suffix.log" 2>&1 &
+    e2e_pids+=($!)
+done
+e2e_started=$(date +%s)
+for index in "${!e2e_pids[@]}"; do
+    tree=${windows_trees[$index]}
+    suffix=$(tree_suffix "$tree")
+    status=0
+    wait "${e2e_pids[$index]}" || status=$?
+    cat "$logs/e2e$suffix.log"
+    counts=$(grep -Eo '^e2e: [0-9]+ passed, [0-9]+ failed' "$logs/e2e$suffix.log" | sed 's/^e2e: //')
+    if [ "$status" -eq 0 ]; then
+        record pass "e2e$suffix" "(${counts:-?}, $(($(date +%s) - e2e_started)) s, artifacts: $tree/e2e-artifacts/)"
+    else
+        record fail "e2e$suffix" "(${counts:-?}, artifacts: $tree/e2e-artifacts/)"
+    fi
+done
 
 # --- Summary ----------------------------------------------------------------------------------------------
 echo

@@ -38,3 +38,23 @@ ensure_packages() {
 # shellcheck disable=SC2034
 wine_display_packages=(fonts-wine fonts-liberation libxrender1 libxrandr2 libxcursor1 libxi6 libxinerama1
     libxcomposite1 libxfixes3 libgnutls30 xauth)
+
+# The 32-bit programs run under Debian's wine32, an i386 package: the i386 architecture is added to dpkg
+# first (once; the package lists are then refreshed), with the 32-bit halves of the display libraries above.
+# shellcheck disable=SC2034
+wine32_packages=(wine32 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386
+    libxcomposite1:i386 libxfixes3:i386)
+
+ensure_i386_architecture() {
+    if ! command -v dpkg >/dev/null 2>&1 || dpkg --print-foreign-architectures | grep -qx i386; then
+        return 0
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "adding the i386 architecture for wine32"
+    "${sudo[@]}" dpkg --add-architecture i386 || return 1
+    # The lists must be read again to know the i386 packages.
+    unset KARVELLO_APT_UPDATED
+}
