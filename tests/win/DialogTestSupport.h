@@ -1,6 +1,7 @@
 #pragma once
-// What the win tests of the dialogs share: reading their texts, the common controls of the program's
-// manifest, an owner window, and pictures of what the screen shows.
+// What the win tests of the dialogs share: texts of windows and controls, common controls version 6, an
+// owner window, the search for windows a dialog opened (a message box), pictures of a window taken from
+// the screen into win-screenshots/ beside the test program, and whether a control's text fits it.
 #include <windows.h>
 
 #include <algorithm>
