@@ -14,6 +14,7 @@
 namespace krv {
 
 class clsMenuCollection;
+struct ItemDialogResult;
 class clsMenuItem;
 class modRegionalSettings;
 
@@ -21,6 +22,12 @@ inline constexpr const char* PROPERTIES_WARNING_TEXT =
     "WARNING: Chaning any of these properties will affect the target folder on disc and all applications "
     "that use it. There is NO UNDO function.";
 inline constexpr const char* RENAME_ERROR_TITLE = "Error Renaming Target Folder";
+
+// Applies what the item dialog accepted for a change of the item named itemName: its caption, Target
+// Folder, kind, keyboard shortcut and description, the time of the change, and the tree paths of the item
+// and of everything below it (a group's caption is part of them). False when there is no such item.
+bool ApplyItemChange(clsMenuCollection& collection, std::string_view itemName,
+                     const ItemDialogResult& result);
 
 // The text of the item tab's type label.
 std::string ItemTypeText(const clsMenuItem& item);

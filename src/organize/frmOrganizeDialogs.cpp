@@ -1,7 +1,17 @@
 #include "organize/frmOrganizeDialogs.h"
 
+#include <cstdlib>
+
 #include "app/Program.h"
+#include "config/frmPropertiesConfigFile.h"
 #include "dialogs/frmAbout.h"
+#include "dialogs/frmTip.h"
+#include "model/clsMenuCollection.h"
+#include "organize/frmProperties.h"
+#include "organize/frmWizard.h"
+#include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Win32FileDetails.h"
+#include "platform/win32/Win32Locale.h"
 
 namespace krv {
 
@@ -19,17 +29,48 @@ ItemExistsAnswer frmOrganizeDialogs::AskItemExists(const clsMenuItem&, const cls
 // --- Properties, configuration file information, restore wizard, tip of the day (frmProperties,
 // frmPropertiesConfigFile, frmWizard, frmTip).
 
-bool frmOrganizeDialogs::ShowItemProperties(clsMenuCollection&, const std::string&) {
-    return false;
+bool frmOrganizeDialogs::ShowItemProperties(clsMenuCollection& collection, const std::string& itemName) {
+    Win32FileDetails details;
+    Win32Locale locale;
+    // Change opens the item dialog for the item over the properties and applies what it accepts.
+    const auto change = [this, &collection](const std::string& name) {
+        const clsMenuItem* item = collection.GetMenuItemFromName(name);
+        if (item == nullptr)
+            return false;
+        const ItemDialogRequest request{ItemDialogRequest::Mode::Change, "", name, item->OwnerName(), ""};
+        const std::optional<ItemDialogResult> result = ShowItemDialog(collection, request);
+        return result && ApplyItemChange(collection, name, *result);
+    };
+    frmProperties properties(
+        collection, itemName,
+        {parts_.Program.fileSystem, details, parts_.Program.shell, locale, parts_.Program.registry, change});
+    return properties.Run(parts_.Instance, parts_.Owner);
 }
 
-void frmOrganizeDialogs::ShowConfigFileInformation(const clsMenuCollection&) {}
-
-std::optional<RestoreChoice> frmOrganizeDialogs::ShowRestoreWizard(RestoreMode) {
-    return std::nullopt;
+void frmOrganizeDialogs::ShowConfigFileInformation(const clsMenuCollection& collection) {
+    if (parts_.Files == nullptr)
+        return;
+    Win32FileDetails details;
+    Win32Locale locale;
+    frmPropertiesConfigFile information(
+        {*parts_.Files, details, locale, parts_.Program.registry, collection, parts_.Program.state.options});
+    information.Run(parts_.Instance, parts_.Owner);
 }
 
-void frmOrganizeDialogs::ShowTipOfTheDay() {}
+std::optional<RestoreChoice> frmOrganizeDialogs::ShowRestoreWizard(RestoreMode mode) {
+    frmWizard wizard;
+    wizard.Init(mode, "");
+    return wizard.Run(parts_.Instance, parts_.Owner);
+}
+
+void frmOrganizeDialogs::ShowTipOfTheDay() {
+    const Win32AnsiCodePage codePage;
+    frmTip tip({parts_.Program.fileSystem, codePage, parts_.Program.registry, parts_.Program.state.options,
+                parts_.Program.state.ApplicationPath,
+                // The generator the program seeded once at its start.
+                [] { return static_cast<double>(std::rand()) / (static_cast<double>(RAND_MAX) + 1.0); }});
+    tip.Run(parts_.Instance, parts_.Owner);
+}
 
 // --- The windows of the Organize window itself and of the resident program.
 

@@ -14,6 +14,7 @@ namespace krv {
 class IFileSystem;
 class IRegistry;
 class clsRegHandler;
+class modFileHandler;
 struct ProgramContext;
 
 class frmOrganizeDialogs final : public IOrganizeDialogs {
@@ -26,6 +27,9 @@ public:
         IRegistry& Registry;
         // Shows the Options dialog of the running program over the owner for the collection.
         std::function<OrganizeOptionsOutcome(HWND owner, clsMenuCollection& collection)> Options;
+        // The program's configuration file handler (the file last loaded and its summary texts), for the
+        // information dialog; without it that dialog is not shown.
+        modFileHandler* Files = nullptr;
     };
     explicit frmOrganizeDialogs(Parts parts) : parts_(std::move(parts)) {}
 
