@@ -34,8 +34,8 @@ else()
 endif()
 
 # --- The files of an installation ----------------------------------------------------------------------------
-# TIPOFDAY.TXT is put beside the programs by the rule that builds the tip of the day.
-set(KARVELLO_TIPS_FILE ${PROJECT_BINARY_DIR}/TIPOFDAY.TXT)
+# The tips file is shipped as it stands in the sources, so that the packages depend on a file ninja knows.
+set(KARVELLO_TIPS_FILE ${KARVELLO_RESOURCE_DIR}/TIPOFDAY.TXT)
 set(KARVELLO_SHIPPED_FILES $<TARGET_FILE:Karvello> $<TARGET_FILE:Unkarvel> $<TARGET_FILE:krvc>
     ${KARVELLO_HELP_FILE} ${KARVELLO_TIPS_FILE})
 set(KARVELLO_SHIPPED_DEPENDS Karvello Unkarvel krvc ${KARVELLO_HELP_FILE} ${KARVELLO_TIPS_FILE})
