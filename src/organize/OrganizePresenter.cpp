@@ -9,6 +9,7 @@
 #include "dialogs/modRegionalSettings.h"
 #include "menu/modMenuAction.h"
 #include "menu/modMenuSetup.h"
+#include "platform/Shell.h"
 #include "platform/Text.h"
 #include "settings/FormPosition.h"
 #include "settings/clsRegHandler.h"
@@ -21,26 +22,7 @@ constexpr const char* kConfigFilter = "Karvello Configuration File (*.krvc)|*.kr
 constexpr const char* kSaveFilter = "Karvello Configuration File (*.krvc)|*.krvc|Text Document (*.txt)|*.txt";
 constexpr const char* kSaveAsTitle = "Save Configuration File As";
 constexpr const char* kDiscardTitle = "Exit Discarding Changes";
-// The help viewer's command that opens the index (HH_DISPLAY_INDEX).
-constexpr int kHelpCommandIndex = 2;
 constexpr int kTextListingFilter = 2;
-
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
-std::optional<int> ParseInteger(std::string_view text) {
-    const std::string_view trimmed = Trimmed(text);
-    int value = 0;
-    const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
-    if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size())
-        return std::nullopt;
-    return value;
-}
 
 const char* BooleanText(bool value) {
     return value ? "True" : "False";
@@ -125,9 +107,9 @@ OrganizeSettings LoadOrganizeSettings(clsRegHandler& registry) {
     OrganizeSettings settings;
     const auto read = [&](const std::string& name) -> std::optional<std::string> {
         std::string text;
-        if (!registry.GetKeyValue(RegistryRoot::CurrentUser, key, name, text) || Trimmed(text).empty())
+        if (!registry.GetKeyValue(RegistryRoot::CurrentUser, key, name, text) || TrimmedText(text).empty())
             return std::nullopt;
-        return std::string(Trimmed(text));
+        return std::string(TrimmedText(text));
     };
     const auto readBoolean = [&](const char* name, bool fallback) {
         const auto text = read(name);
@@ -142,13 +124,13 @@ OrganizeSettings LoadOrganizeSettings(clsRegHandler& registry) {
     settings.ToolbarLargeButtons = readBoolean("I4", true);
     settings.ShowShortcutsInLeftPane = readBoolean("I5", true);
     if (const auto text = read("I6")) {
-        const auto width = ParseInteger(*text);
+        const auto width = ParseStoredInteger(*text);
         if (width && *width > 100)
             settings.TreeWidth = width;
     }
     for (int column = 0; column < kListColumnCount; ++column) {
         if (const auto text = read("ICHW" + std::to_string(column + 1))) {
-            const auto width = ParseInteger(*text);
+            const auto width = ParseStoredInteger(*text);
             if (width && *width >= 0)
                 settings.ColumnWidths[static_cast<size_t>(column)] = width;
         }
@@ -198,18 +180,18 @@ void OrganizePresenter::Load() {
 }
 
 void OrganizePresenter::Init(std::string_view command) {
-    const std::string_view trimmed = Trimmed(command);
+    const std::string_view trimmed = TrimmedText(command);
     constexpr std::string_view kAdd = "/ADD";
     constexpr std::string_view kOpen = "/OPEN";
     if (trimmed.size() > kAdd.size() && trimmed.starts_with(kAdd)) {
-        std::string path(Trimmed(trimmed.substr(kAdd.size() + 1)));
+        std::string path(TrimmedText(trimmed.substr(kAdd.size() + 1)));
         if (path.size() == 2 && path[1] == ':')
             path += '\\';
         SelectGroup(MIT_GROUP_USER);
         NewItem(MIT_PATH_EXPLORER, path);
     } else if (trimmed.starts_with(kOpen)) {
         const std::string_view rest = trimmed.size() > kOpen.size() ? trimmed.substr(kOpen.size() + 1) : "";
-        OpenFileQuietly(Trimmed(rest));
+        OpenFileQuietly(TrimmedText(rest));
     }
 }
 
@@ -770,7 +752,7 @@ void OrganizePresenter::OnCommand(OrganizeCommand command) {
         ShowHelp(services_.Program, HELP_COMMAND_CONTENTS);
         break;
     case C::HelpIndex:
-        ShowHelp(services_.Program, kHelpCommandIndex);
+        ShowHelp(services_.Program, HELP_COMMAND_INDEX);
         break;
     case C::HelpLatestVersion:
         ShowHelpPage(OrganizeWebPages::LatestVersion);
@@ -901,7 +883,7 @@ void OrganizePresenter::FuncConfigFileLoad(bool useDefaultFile) {
         const auto choice = view_.AskOpenFileName("Open Configuration File", kConfigFilter);
         if (!choice)
             return;
-        path = std::string(Trimmed(choice->Path));
+        path = std::string(TrimmedText(choice->Path));
         if (path.empty())
             return;
     }
@@ -909,8 +891,8 @@ void OrganizePresenter::FuncConfigFileLoad(bool useDefaultFile) {
 }
 
 void OrganizePresenter::OpenFileQuietly(std::string_view path) {
-    if (!Trimmed(path).empty())
-        LoadFile(Trimmed(path), true);
+    if (!TrimmedText(path).empty())
+        LoadFile(TrimmedText(path), true);
 }
 
 void OrganizePresenter::FuncConfigFileSave(bool saveAs) {
@@ -921,7 +903,7 @@ void OrganizePresenter::FuncConfigFileSave(bool saveAs) {
         const auto choice = view_.AskSaveFileName(kSaveAsTitle, kSaveFilter);
         if (!choice)
             return;
-        target = std::string(Trimmed(choice->Path));
+        target = std::string(TrimmedText(choice->Path));
         if (target.empty())
             return;
         if (FileExists(services_.Program.fileSystem, target) &&

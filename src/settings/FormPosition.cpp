@@ -20,26 +20,12 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kShortWin
     {"frmShortcutsList", "frmLST"},
 }};
 
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A stored whole number; nothing when the value is missing, empty or not a whole number.
 std::optional<int> ReadInteger(clsRegHandler& registry, const std::string& key, std::string_view name) {
     std::string text;
     if (!registry.GetKeyValue(RegistryRoot::CurrentUser, key, name, text))
         return std::nullopt;
-    const std::string_view trimmed = Trimmed(text);
-    int value = 0;
-    const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
-    if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size())
-        return std::nullopt;
-    return value;
+    return ParseStoredInteger(text);
 }
 
 void WriteInteger(clsRegHandler& registry, const std::string& key, std::string_view name, int value) {
@@ -129,6 +115,24 @@ void SaveFormPosition(clsRegHandler& registry, std::string_view windowName, bool
     }
     if (!fixedSize)
         WriteInteger(registry, key, "S", static_cast<int>(current.State));
+}
+
+std::string_view TrimmedText(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::optional<int> ParseStoredInteger(std::string_view text) {
+    const std::string_view trimmed = TrimmedText(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), value);
+    if (trimmed.empty() || error != std::errc() || end != trimmed.data() + trimmed.size())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace krv

@@ -1,10 +1,16 @@
 #pragma once
 // The window-placement store: where the resizable windows were, kept in twips under a short key per window.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace krv {
+
+// A stored text without the blanks, tabs and line ends around it.
+std::string_view TrimmedText(std::string_view text);
+// A stored whole number (blanks around it allowed); nothing when the text is empty or not a whole number.
+std::optional<int> ParseStoredInteger(std::string_view text);
 
 class clsRegHandler;
 
