@@ -1,8 +1,8 @@
 #include "organize/frmOrganize.h"
 
 #include <algorithm>
-#include <cstring>
 #include <commdlg.h>
+#include <cstring>
 #include <windowsx.h>
 #include <winnetwk.h>
 
@@ -445,8 +445,9 @@ void frmOrganize::SyncMenu(const BuiltMenu& menu) {
         }
         lastWasSeparator = false;
     }
+    // GetMenuState cannot tell a separator from a submenu's item count, so the last append decides.
     const int count = ::GetMenuItemCount(menu.Menu);
-    if (count > 0 && (::GetMenuState(menu.Menu, static_cast<UINT>(count - 1), MF_BYPOSITION) & MF_SEPARATOR))
+    if (count > 0 && lastWasSeparator)
         ::RemoveMenu(menu.Menu, static_cast<UINT>(count - 1), MF_BYPOSITION);
 }
 
