@@ -2,6 +2,7 @@
 // The program-wide state of the resident program, and the services its portable logic reaches the rest of
 // the program and Windows through. The shell owns the one instance of each for the whole run.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -46,6 +47,8 @@ struct ProgramState {
     bool MenuShowing = false;
     bool DrivesNeedBuild = true;
     bool OrganizeOpenedByCommand = false;
+    // The captions of the Organize window's toolbar buttons, in button order, filled at start-up.
+    std::array<std::string, 9> ToolbarCaptions{};
 
     bool General(GeneralOption option) const { return options.GeneralOptions[option]; }
     bool Appearance(AppearanceOption option) const { return options.AppearanceOptions[option]; }

@@ -321,7 +321,7 @@ void OrganizePresenter::SetCutMarks(std::unordered_set<std::string> names) {
     cutNames_ = std::move(names);
     for (ListRow& row : listRows_)
         row.Ghosted = cutNames_.contains(NameOfKey(row.Key));
-    view_.SetListRows(listRows_);
+    view_.RedrawList();
 }
 
 void OrganizePresenter::OnTreeSelectionChanged(std::string_view key) {

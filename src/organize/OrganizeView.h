@@ -82,6 +82,8 @@ public:
     // Shows rows; the vector is the presenter's and stays unchanged until the next call, so that a virtual
     // list can read its rows on demand.
     virtual void SetListRows(const std::vector<ListRow>& rows) = 0;
+    // The rows given last changed in place (their ghosting); the selection stays.
+    virtual void RedrawList() = 0;
     // Indexes into the last rows given, of the selected rows, in list order.
     virtual std::vector<int> SelectedListRows() const = 0;
     virtual int SelectedListCount() const = 0;

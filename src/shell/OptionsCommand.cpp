@@ -1,7 +1,7 @@
 #include "shell/OptionsCommand.h"
 
-#include "model/MenuVocabulary.h"
 #include "app/ProgramOptionChanges.h"
+#include "model/MenuVocabulary.h"
 #include "settings/frmOptions.h"
 #include "shell/KeyboardHook.h"
 #include "shell/ResidentServices.h"
@@ -25,9 +25,9 @@ private:
 
 } // namespace
 
-bool ShowProgramOptions(HINSTANCE instance, HWND mainWindow, ResidentServices& services, IMenuWindow& form,
-                        IMenuHost& menus, KeyboardHook& keyboardHook, clsMenuCollection& collection,
-                        bool mainCollection) {
+bool ShowProgramOptions(HINSTANCE instance, HWND mainWindow, HWND owner, ResidentServices& services,
+                        IMenuWindow& form, IMenuHost& menus, KeyboardHook& keyboardHook,
+                        clsMenuCollection& collection, bool mainCollection) {
     ProgramState& state = services.state;
     ProgramOptionChanges program({form, menus, services.System(), state.KnownDrives, services.shortcuts,
                                   services.regHandler, state.options, state.QuotedExePath});
@@ -39,7 +39,7 @@ bool ShowProgramOptions(HINSTANCE instance, HWND mainWindow, ResidentServices& s
                                                {program, program, program, program, hotKeys},
                                                services.messageBox};
     const OptionsDialogResult result =
-        RunOptionsDialog(instance, mainWindow, dialogServices, collection, mainCollection);
+        RunOptionsDialog(instance, owner, dialogServices, collection, mainCollection);
     if (result.ExitRequested)
         state.ExitRequested = true;
     // A Drives group that the options filled counts as the first build of the group, so the next showing

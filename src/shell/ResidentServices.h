@@ -13,6 +13,7 @@
 #include "organized/modShortcuts.h"
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Locale.h"
 #include "platform/win32/Win32MessagePump.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
@@ -41,6 +42,7 @@ struct ResidentServices {
     clsRegHandler regHandler{registry};
     Win32FileSystem fileSystem;
     Win32SystemInfo systemInfo;
+    Win32Locale locale;
     Win32ShellExecute shell;
     Win32MessageBox messageBox;
     Win32MessagePump pump;

@@ -9,6 +9,7 @@
 
 #include "app/modMain.h"
 #include "groups/modSetupSystemFolders.h"
+#include "organize/OrganizeMenus.h"
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Registry.h"
@@ -20,10 +21,12 @@
 namespace krv {
 namespace {
 
-int RunMessageLoop() {
+int RunMessageLoop(frmMain& mainWindow) {
     MSG message{};
     // GetMessageW returns -1 on failure and 0 on WM_QUIT; both end the loop.
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (mainWindow.TranslateWindowAccelerators(message))
+            continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
     }
@@ -95,8 +98,8 @@ void NotifyRunningInstanceOf(UINT registeredMessage, const std::string& argument
     });
 }
 
-// Steps 3 to 6 of the start-up: the state table, the Windows version, the paths, the option names, the
-// configuration file's name, the Organized Folders paths and the options, in this order.
+// Steps 3 to 6 of the start-up: the state table, the Windows version, the paths, the toolbar captions, the
+// option names, the configuration file's name, the Organized Folders paths and the options, in this order.
 void InitializeState(ResidentServices& services, UINT registeredMessage, const std::string& executablePath) {
     ProgramState& state = services.state;
     services.pump.DoEvents();
@@ -115,6 +118,7 @@ void InitializeState(ResidentServices& services, UINT registeredMessage, const s
     state.QuotedExePath = paths.QuotedExePath;
     state.HelpFilePath = paths.HelpFilePath;
 
+    state.ToolbarCaptions = ToolbarCaptionTable();
     InitOptionNames(state.options);
     services.files.GetConfigFileName(false);
     services.shortcuts.InitOrganizedFoldersPaths(state.QuotedExePath);
@@ -140,7 +144,7 @@ int Main(HINSTANCE instance) {
     frmMain mainWindow(instance, *services, arguments);
     if (!mainWindow.Load())
         return 1;
-    return RunMessageLoop();
+    return RunMessageLoop(mainWindow);
 }
 
 } // namespace krv

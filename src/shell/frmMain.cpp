@@ -1,5 +1,6 @@
 #include "shell/frmMain.h"
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,6 +23,27 @@ namespace {
 
 // The identifier of the placeholder entry of the empty popup menu.
 constexpr UINT kPlaceholderId = 50;
+// Posted to itself when the Organize window has been destroyed, so that the window's object is released
+// after its last message has returned.
+constexpr UINT kOrganizeClosedMessage = WM_APP + 3;
+// The caption of the Options dialog, by which a tray click finds it.
+constexpr const wchar_t* kOptionsCaption = L"Options";
+
+struct FoundWindow {
+    const wchar_t* caption;
+    HWND window;
+};
+
+BOOL CALLBACK FindOptionsDialog(HWND window, LPARAM parameter) {
+    auto* found = reinterpret_cast<FoundWindow*>(parameter);
+    wchar_t caption[64] = {};
+    ::GetWindowTextW(window, caption, 64);
+    if (::IsWindowVisible(window) && std::wstring_view(caption) == found->caption) {
+        found->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
 
 // The menu bar of the main window: "File" with the placeholder "Dummy", the popup the tray icon shows.
 HMENU CreateMainMenu() {
@@ -150,6 +172,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam != FALSE)
             ::DestroyWindow(Handle());
         return 0;
+    case kOrganizeClosedMessage:
+        OnOrganizeWindowClosed();
+        return 0;
     case WM_DESTROY:
         ShutdownApplication();
         ::PostQuitMessage(0);
@@ -189,8 +214,11 @@ void frmMain::OnTrayNotification(UINT mouseMessage) {
         return;
     services_.pump.DoEvents();
     const ProgramState& state = services_.state;
-    if (state.OptionsWindowOpen)
-        return; // the Options dialog is modal over this window and already in front
+    // A buried Options dialog could not be found otherwise: it is modal, so nothing else can be used.
+    if (state.OptionsWindowOpen) {
+        BringOptionsDialogToFront();
+        return;
+    }
     if (state.OrganizeWindowOpen)
         BringOrganizeWindowToFront();
     else
@@ -320,26 +348,95 @@ void frmMain::ShutdownApplication() {
     if (shutDown_)
         return;
     shutDown_ = true;
+    // An open Organize window closes with the program, as it stands (it belongs to this window).
+    organize_.reset();
     RemoveMenuHandler();
     keyboardHook_.RemoveKeyboardHook();
     RemoveTrayIcon(Handle());
 }
 
-// --- IResidentHost. The Organize window and the item dialog are not part of this
-// program yet: there is nothing to load or bring to the front.
+// --- IResidentHost
 
 bool frmMain::LoadOrganizeWindow() {
-    return false;
+    if (organize_)
+        return true;
+    ProgramState& state = services_.state;
+    organizeChanges_.emplace(ProgramOptionChanges::Parts{*this, menus_, services_.System(), state.KnownDrives,
+                                                         services_.shortcuts, services_.regHandler,
+                                                         state.options, state.QuotedExePath});
+    organizeHandOver_.emplace(context_, *organizeChanges_);
+    organize_ = std::make_unique<frmOrganize>(
+        frmOrganize::Parts{instance_, Handle(), context_, services_.files, *organizeHandOver_,
+                           services_.registry, services_.locale,
+                           [this](HWND owner, clsMenuCollection& collection) {
+                               return ShowOptionsOver(owner, collection, false);
+                           },
+                           [this] { ::PostMessageW(Handle(), kOrganizeClosedMessage, 0, 0); }});
+    if (!organize_->Load()) {
+        organize_.reset();
+        return false;
+    }
+    return true;
 }
 
-void frmMain::BringOrganizeWindowToFront() {}
+void frmMain::OnOrganizeWindowClosed() {
+    if (organize_ && organize_->Handle() == nullptr) {
+        organize_.reset();
+        organizeHandOver_.reset();
+        organizeChanges_.reset();
+        services_.state.OrganizeWindowOpen = false;
+    }
+}
 
-void frmMain::InitOrganizeWindow(std::string_view) {}
+void frmMain::BringOrganizeWindowToFront() {
+    if (organize_)
+        organize_->BringToFront();
+}
+
+void frmMain::InitOrganizeWindow(std::string_view command) {
+    if (organize_)
+        organize_->Presenter().Init(command);
+}
 
 void frmMain::BringItemDialogToFront() {}
 
+bool frmMain::TranslateWindowAccelerators(MSG& msg) {
+    return organize_ && organize_->TranslateAccelerators(msg);
+}
+
 void frmMain::ShowOptionsDialog(clsMenuCollection& collection, bool mainCollection) {
-    ShowProgramOptions(instance_, Handle(), services_, *this, menus_, keyboardHook_, collection, mainCollection);
+    ShowOptionsOver(Handle(), collection, mainCollection);
+}
+
+OrganizeOptionsOutcome frmMain::ShowOptionsOver(HWND owner, clsMenuCollection& collection,
+                                                bool mainCollection) {
+    ProgramState& state = services_.state;
+    // From the Organize window the dialog is opened here; from the popup menu the Options command has set
+    // the flag already.
+    const bool ownFlag = !state.OptionsWindowOpen;
+    if (!mainCollection && !ownFlag)
+        return {};
+    state.OptionsWindowOpen = true;
+    optionsOwner_ = owner;
+    OrganizeOptionsOutcome outcome;
+    outcome.SettingsChanged = ShowProgramOptions(instance_, Handle(), owner, services_, *this, menus_,
+                                                 keyboardHook_, collection, mainCollection);
+    optionsOwner_ = nullptr;
+    if (ownFlag)
+        state.OptionsWindowOpen = false;
+    outcome.ExitRequested = state.ExitRequested;
+    if (!mainCollection && state.ExitRequested)
+        UnloadMainWindow();
+    return outcome;
+}
+
+void frmMain::BringOptionsDialogToFront() {
+    FoundWindow found{kOptionsCaption, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindOptionsDialog, reinterpret_cast<LPARAM>(&found));
+    if (found.window == nullptr)
+        return;
+    ::SetForegroundWindow(found.window);
+    ::SetFocus(found.window);
 }
 
 void frmMain::UnloadMainWindow() {

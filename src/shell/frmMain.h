@@ -6,10 +6,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/OrganizeHandOver.h"
 #include "app/Program.h"
+#include "app/ProgramOptionChanges.h"
+#include "organize/frmOrganize.h"
 #include "platform/MenuHost.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32MenuHost.h"
@@ -35,6 +40,9 @@ public:
     // Creates the hidden window and runs the rest of the start-up. False when Windows refuses the window.
     bool Load();
     HWND Handle() const noexcept { return window_.get(); }
+    // The keyboard accelerators of the program's modeless windows, for the message loop; true when msg was
+    // one of them.
+    bool TranslateWindowAccelerators(MSG& msg);
 
     // IResidentHost
     bool LoadOrganizeWindow() override;
@@ -69,6 +77,10 @@ private:
     void OnDrawItem(const DRAWITEMSTRUCT& record);
     LRESULT OnMenuChar(wchar_t typed, HMENU menu);
     void ShutdownApplication();
+    // The Options dialog over owner for collection, with this window's menu and keyboard hook behind it.
+    OrganizeOptionsOutcome ShowOptionsOver(HWND owner, clsMenuCollection& collection, bool mainCollection);
+    void BringOptionsDialogToFront();
+    void OnOrganizeWindowClosed();
 
     int MenuDpi() const;
     // The menu font at the menu's DPI, made again when the DPI changed.
@@ -92,6 +104,13 @@ private:
     bool shutDown_ = false;
     KeyboardHook keyboardHook_;
     std::vector<uint32_t> deferredShortcutKeys_;
+
+    // The Organize window while it is open, with the pieces through which it hands its tree over.
+    std::optional<ProgramOptionChanges> organizeChanges_;
+    std::optional<OrganizeHandOver> organizeHandOver_;
+    std::unique_ptr<frmOrganize> organize_;
+    // The window the Options dialog is open over, while it is.
+    HWND optionsOwner_ = nullptr;
 };
 
 } // namespace krv
