@@ -80,7 +80,8 @@ EditSelection OrganizePresenter::CurrentEditSelection() const {
 }
 
 void OrganizePresenter::ShowEditSelection(const EditSelection& selection) {
-    selectedTreeKey_ = selection.TreeName == ROOT_NODE_KEY ? std::string(ROOT_NODE_KEY) : ItemKey(selection.TreeName);
+    selectedTreeKey_ =
+        selection.TreeName == ROOT_NODE_KEY ? std::string(ROOT_NODE_KEY) : ItemKey(selection.TreeName);
     selectedAncestors_.clear();
     Refill();
     std::vector<int> rows;
@@ -234,7 +235,8 @@ void OrganizePresenter::RestoreGroup(std::string_view groupName, int choice) {
     const bool importantFirst = services_.Program.state.Appearance(AC5_IMPORTANT_SYSTEM_SHORTCUTS_FIRST);
     view_.SetBusy(true);
     RecordEdit([&] {
-        return krv::RestoreGroup(work_, groupName, choice, *services_.System, importantFirst, services_.Prompts);
+        return krv::RestoreGroup(work_, groupName, choice, *services_.System, importantFirst,
+                                 services_.Prompts);
     });
     view_.SetBusy(false);
 }
@@ -243,13 +245,15 @@ void OrganizePresenter::OnItemsDropped(const std::vector<std::string>& keys, std
     std::vector<std::string> names;
     for (const std::string& key : keys)
         names.push_back(NameOfKey(key));
-    RecordEdit([&] { return MoveItems(work_, names, NameOfKey(targetKey), services_.Prompts, ConflictQuestion()); });
+    RecordEdit(
+        [&] { return MoveItems(work_, names, NameOfKey(targetKey), services_.Prompts, ConflictQuestion()); });
 }
 
 void OrganizePresenter::OnFilesDropped(const std::vector<std::string>& paths, std::string_view targetKey) {
-    const std::string group = targetKey.empty() ? SelectedGroupName()
-                                                : ExplorerDropGroup(work_, NameOfKey(targetKey), false, "");
-    RecordEdit([&] { return DropFolders(work_, group, paths, services_.Program.fileSystem, services_.Prompts); });
+    const std::string group =
+        targetKey.empty() ? SelectedGroupName() : ExplorerDropGroup(work_, NameOfKey(targetKey), false, "");
+    RecordEdit(
+        [&] { return DropFolders(work_, group, paths, services_.Program.fileSystem, services_.Prompts); });
 }
 
 void OrganizePresenter::SetCommandStates(OrganizeMenu menu) {
