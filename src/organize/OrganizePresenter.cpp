@@ -234,7 +234,8 @@ void OrganizePresenter::FillTree() {
         Pending next = std::move(pending.back());
         pending.pop_back();
         std::string key = ItemKey(next.Item->Name());
-        rows.push_back({key, std::move(next.ParentKey), next.Item->Caption(), next.Item->IconID()});
+        const bool ghosted = cutNames_.contains(next.Item->Name());
+        rows.push_back({key, std::move(next.ParentKey), next.Item->Caption(), next.Item->IconID(), ghosted});
         if (next.Item->IsGroup())
             pushChildren(next.Item->Name(), key);
     }
@@ -851,6 +852,9 @@ bool OrganizePresenter::LoadFile(std::string_view path, bool quietly) {
     CopyCollection(loaded, work_);
     editorConfigFile_ = target;
     cutNames_.clear();
+    // No step of the undo history leads back into the previous file, and its clipboard goes with it.
+    history_.Clear();
+    clipboard_.Clear();
     SetFormCaption();
     RefreshFileMenu();
     selectedAncestors_.clear();
@@ -929,8 +933,10 @@ void OrganizePresenter::FuncConfigFileSave(bool saveAs) {
         return;
     }
     // A text listing keeps no tree: the edits are still unsaved.
-    if (!textFormat)
+    if (!textFormat) {
         modified_ = false;
+        history_.MarkSaved();
+    }
     const bool current = target == services_.Files.CurrentConfigFile();
     services_.Prompts.Show(current
                                ? std::string("Default configuration file is successfully saved.")

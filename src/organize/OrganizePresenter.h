@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@
 #include "organize/OrganizeCommands.h"
 #include "organize/OrganizeDialogs.h"
 #include "organize/OrganizeView.h"
+#include "organize/UndoHistory.h"
+#include "organize/modOrganize.h"
 #include "organized/modShortcuts.h"
 #include "platform/Locale.h"
 #include "platform/MessageBox.h"
@@ -23,6 +26,8 @@
 namespace krv {
 
 class clsRegHandler;
+class ISystemClipboard;
+struct SystemServices;
 class modFileHandler;
 struct ProgramContext;
 
@@ -84,6 +89,10 @@ struct OrganizeServices {
     IMessageBox& Prompts;
     // The user's regional settings, for the dates of the list.
     ILocale& Locale;
+    // What restoring the fixed groups reads of the system; without it Restore does nothing.
+    const SystemServices* System = nullptr;
+    // The system clipboard, for Copy Shortcut; without it Copy Shortcut does nothing.
+    ISystemClipboard* Clipboard = nullptr;
 };
 
 // The web pages of the Help menu.
@@ -220,6 +229,15 @@ private:
     std::string NameForMessages(std::string_view path) const;
     void DoClose();
 
+    // The editing commands' share of the state (OrganizePresenterEditing.cpp).
+    EditSelection CurrentEditSelection() const;
+    void ShowEditSelection(const EditSelection& selection);
+    // Runs an edit of the working collection under the undo history: a snapshot first, and when the edit
+    // changed the collection the undo step named after it, Modified, the keyboard table and the panes.
+    void RecordEdit(const std::function<EditOutcome()>& edit);
+    ConflictPrompt ConflictQuestion();
+    void ShowUndoEntries();
+
     OrganizeServices services_;
     IOrganizeView& view_;
 
@@ -238,6 +256,8 @@ private:
     std::vector<std::string> selectedAncestors_;
     std::vector<ListRow> listRows_;
     std::unordered_set<std::string> cutNames_;
+    OrganizeClipboard clipboard_;
+    UndoHistory history_;
     // The column Arrange Icons sorted by (0 to 6), kept for later fills of the list.
     std::optional<int> sortColumn_;
     // What the status bar shows, so that it is rewritten only when a value changes.

@@ -33,6 +33,8 @@ struct TreeRow {
     std::string ParentKey;
     std::string Text;
     int Image = 0; // icon number of the item (model/MenuVocabulary.h)
+    // Cut to the editor's clipboard: shown ghosted.
+    bool Ghosted = false;
 };
 
 // One row of the list: its key, caption and icon, and the texts of columns 2 to 7.
@@ -112,6 +114,11 @@ public:
     // Opens a popup menu (ItemPopup, EmptyPopup or Toolbar) at the screen point; the chosen command comes
     // back as an ordinary command.
     virtual void ShowPopupMenu(OrganizeMenu menu, int x, int y) = 0;
+    // The text of the command's menu entries ("Undo Delete 'Music'"), keeping each entry's key name.
+    virtual void SetCommandText(OrganizeCommand, std::string_view) {}
+    // Starts the in-place rename of the node (tree) or row (list) with key; the view reports its end
+    // through OrganizePresenter::OnRenameFinished.
+    virtual void BeginRename(OrganizePane, std::string_view) {}
 
     // --- Prompts and system dialogs owned by the window.
     virtual void SetBusy(bool busy) = 0;

@@ -470,7 +470,8 @@ EditOutcome DropFolders(clsMenuCollection& work, std::string_view groupName,
     EditOutcome outcome;
     if (paths.empty())
         return outcome;
-    if (groupName == MIT_HF_ROOT || groupName == MIT_PATHS_DRIVES || !work.GetMenuItemFromName(groupName)) {
+    const std::string group = GroupFor(work, groupName);
+    if (group == MIT_HF_ROOT || group == MIT_PATHS_DRIVES || !work.GetMenuItemFromName(group)) {
         Tell(prompts, "Can't add new items here.");
         return outcome;
     }
@@ -481,7 +482,7 @@ EditOutcome DropFolders(clsMenuCollection& work, std::string_view groupName,
             continue;
         }
         clsMenuItem* added = work.AddNewMenuItem({.Caption = LastPathComponent(path),
-                                                  .OwnerName = std::string(groupName),
+                                                  .OwnerName = group,
                                                   .Name = FreshName(work),
                                                   .FolderPath = path,
                                                   .ItemType = MIT_PATH,
