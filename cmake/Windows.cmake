@@ -64,6 +64,11 @@ list(REMOVE_DUPLICATES KARVELLO_PROGRAM_SOURCES)
 add_executable(Karvello ${KARVELLO_PROGRAM_SOURCES} ${KARVELLO_RESOURCE_DIR}/Karvello.rc)
 target_link_libraries(Karvello PRIVATE karvello_win32 karvello_core)
 karvello_gui_program(Karvello)
+# The tip window reads its tips from the file beside the program.
+add_custom_command(TARGET Karvello POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${KARVELLO_RESOURCE_DIR}/TIPOFDAY.TXT
+        $<TARGET_FILE_DIR:Karvello>/TIPOFDAY.TXT
+    VERBATIM)
 
 # --- Unkarvel.exe ------------------------------------------------------------------------------------------
 file(GLOB KARVELLO_UNINSTALL_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/uninstall/*.cpp)

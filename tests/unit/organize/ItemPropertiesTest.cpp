@@ -9,6 +9,7 @@
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellExecute.h"
 #include "model/clsMenuCollection.h"
+#include "organize/OrganizeDialogs.h"
 
 namespace krv {
 namespace {
@@ -276,6 +277,32 @@ TEST_F(ItemPropertiesTest, CopyShortcutAndChangeThroughTheItemDialog) {
     EXPECT_EQ(properties.Folder().Name, "Documents");
     EXPECT_TRUE(properties.ApplyEnabled());
     EXPECT_TRUE(properties.CollectionChanged());
+}
+
+} // namespace
+} // namespace krv
+
+namespace krv {
+namespace {
+
+TEST_F(ItemPropertiesTest, AnAcceptedChangeUpdatesTheItemAndThePathsBelowAGroup) {
+    Add("N1", "Work", MIT_GROUP_USER, "", true);
+    clsMenuItem& inside = Add("N2", "Docs", "N1", "C:\\Data\\Docs");
+    tree.ItemFullPath(inside);
+    ASSERT_TRUE(
+        ApplyItemChange(tree, "N1", ItemDialogResult{MIT_GROUP_GENERAL, "", "Projects", "", -1, "groups"}));
+    EXPECT_EQ(tree.GetMenuItemFromName("N1")->Caption(), "Projects");
+    EXPECT_EQ(tree.GetMenuItemFromName("N2")->ItemLocation(), "\\\\Personal\\Projects");
+
+    ASSERT_TRUE(ApplyItemChange(
+        tree, "N2", ItemDialogResult{MIT_PATH, MIT_PATH_EXPLORER, "Papers", "D:\\P", 53, "mine"}));
+    const clsMenuItem& changed = *tree.GetMenuItemFromName("N2");
+    EXPECT_EQ(changed.FolderPath(), "D:\\P");
+    EXPECT_EQ(changed.OpenType(), MIT_PATH_EXPLORER);
+    EXPECT_EQ(changed.KeyboardCode(), 53);
+    EXPECT_EQ(changed.UserDescription(), "mine");
+    EXPECT_FALSE(changed.TimeModified().IsZero());
+    EXPECT_FALSE(ApplyItemChange(tree, "N9", ItemDialogResult{}));
 }
 
 } // namespace
