@@ -39,4 +39,34 @@ uint32_t DecodeRegistryDWord(const std::vector<uint8_t>& data) {
     return number;
 }
 
+bool KeyedRegistry::OpenKey(RegistryRoot root, std::string_view path) {
+    return Open(root, path, RegistryAccess::Read) != nullptr;
+}
+
+bool KeyedRegistry::CreateKey(RegistryRoot root, std::string_view path) {
+    return Create(root, path, RegistryAccess::Write) != nullptr;
+}
+
+std::optional<RegistryValue> KeyedRegistry::QueryValue(RegistryRoot root, std::string_view path,
+                                                       std::string_view name) {
+    const std::unique_ptr<IRegistryKey> key = Open(root, path, RegistryAccess::Read);
+    return key ? key->QueryValue(name) : std::nullopt;
+}
+
+bool KeyedRegistry::SetValue(RegistryRoot root, std::string_view path, std::string_view name,
+                             const RegistryValue& value) {
+    const std::unique_ptr<IRegistryKey> key = Create(root, path, RegistryAccess::Write);
+    return key && key->SetValue(name, value);
+}
+
+bool KeyedRegistry::DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) {
+    const std::unique_ptr<IRegistryKey> key = Open(root, path, RegistryAccess::Write);
+    return key && key->DeleteValue(name);
+}
+
+bool KeyedRegistry::DeleteKey(RegistryRoot root, std::string_view path, std::string_view subkey) {
+    const std::unique_ptr<IRegistryKey> key = Open(root, path, RegistryAccess::Write);
+    return key && key->DeleteSubkey(subkey);
+}
+
 } // namespace krv

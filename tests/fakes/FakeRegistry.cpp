@@ -1,8 +1,8 @@
 #include "fakes/FakeRegistry.h"
 
-#include "platform/Text.h"
-
 #include <algorithm>
+
+#include "platform/Text.h"
 
 namespace krv {
 
@@ -35,6 +35,88 @@ FakeRegistry::Key* FakeRegistry::Find(RegistryRoot root, std::string_view path) 
 const FakeRegistry::Key* FakeRegistry::Find(RegistryRoot root, std::string_view path) const {
     auto it = keys_.find(Id(root, path));
     return it == keys_.end() ? nullptr : &it->second;
+}
+
+namespace {
+
+bool Covers(const std::pair<RegistryRoot, std::string>& outer,
+            const std::pair<RegistryRoot, std::string>& id) {
+    return outer.first == id.first &&
+           (id.second == outer.second || outer.second.empty() ||
+            (id.second.size() > outer.second.size() && id.second.starts_with(outer.second) &&
+             id.second[outer.second.size()] == '\\'));
+}
+
+} // namespace
+
+// A key opened through the fake: reads always work, changes only with write access.
+class FakeRegistryKey final : public IRegistryKey {
+public:
+    FakeRegistryKey(FakeRegistry& registry, RegistryRoot root, std::string path, RegistryAccess access)
+        : registry_(registry), root_(root), path_(std::move(path)), access_(access) {}
+
+    std::optional<RegistryValue> QueryValue(std::string_view name) override {
+        return registry_.Value(root_, path_, name);
+    }
+    bool SetValue(std::string_view name, const RegistryValue& value) override {
+        return access_ == RegistryAccess::Write && registry_.WriteValue(root_, path_, name, value);
+    }
+    bool DeleteValue(std::string_view name) override {
+        return access_ == RegistryAccess::Write && registry_.EraseValue(root_, path_, name);
+    }
+    bool DeleteSubkey(std::string_view subkey) override {
+        return access_ == RegistryAccess::Write && registry_.EraseKey(root_, path_, subkey);
+    }
+
+private:
+    FakeRegistry& registry_;
+    RegistryRoot root_;
+    std::string path_;
+    RegistryAccess access_;
+};
+
+bool FakeRegistry::ReadOnly(RegistryRoot root, std::string_view path) const {
+    if (root == RegistryRoot::LocalMachine && !machineWritable_)
+        return true;
+    const KeyId id = Id(root, path);
+    for (const KeyId& readOnly : readOnly_) {
+        if (Covers(readOnly, id))
+            return true;
+    }
+    return false;
+}
+
+bool FakeRegistry::Refuses(RegistryRoot root, std::string_view path, RegistryAccess access) {
+    if (Denied(root, path))
+        return true;
+    if (access == RegistryAccess::Write && ReadOnly(root, path)) {
+        ++refusedWriteOpens_;
+        return true;
+    }
+    return false;
+}
+
+std::unique_ptr<IRegistryKey> FakeRegistry::Open(RegistryRoot root, std::string_view path,
+                                                 RegistryAccess access) {
+    if (Refuses(root, path, access) || !KeyExists(root, path))
+        return nullptr;
+    return std::make_unique<FakeRegistryKey>(*this, root, std::string(path), access);
+}
+
+std::unique_ptr<IRegistryKey> FakeRegistry::Create(RegistryRoot root, std::string_view path,
+                                                   RegistryAccess access) {
+    if (Refuses(root, path, access))
+        return nullptr;
+    Create(root, path);
+    return std::make_unique<FakeRegistryKey>(*this, root, std::string(path), access);
+}
+
+void FakeRegistry::MakeReadOnly(RegistryRoot root, std::string_view path) {
+    readOnly_.insert(Id(root, path));
+}
+
+void FakeRegistry::Put(RegistryRoot root, std::string_view path, std::string_view name, RegistryValue value) {
+    Create(root, path).values[Fold(name)] = {std::string(name), std::move(value), nextOrder_++};
 }
 
 // A denial covers the key and everything below it.
@@ -78,30 +160,8 @@ bool FakeRegistry::HasSubkeys(const KeyId& id) const {
     return false;
 }
 
-bool FakeRegistry::OpenKey(RegistryRoot root, std::string_view path) {
-    if (Denied(root, path))
-        return false;
-    return Normalize(path).empty() || Find(root, path) != nullptr;
-}
-
-bool FakeRegistry::CreateKey(RegistryRoot root, std::string_view path) {
-    if (Denied(root, path))
-        return false;
-    Create(root, path);
-    return true;
-}
-
-std::optional<RegistryValue> FakeRegistry::QueryValue(RegistryRoot root, std::string_view path,
-                                                      std::string_view name) {
-    if (Denied(root, path))
-        return std::nullopt;
-    return Value(root, path, name);
-}
-
-bool FakeRegistry::SetValue(RegistryRoot root, std::string_view path, std::string_view name,
-                            const RegistryValue& value) {
-    if (Denied(root, path))
-        return false;
+bool FakeRegistry::WriteValue(RegistryRoot root, std::string_view path, std::string_view name,
+                              const RegistryValue& value) {
     Key& key = Create(root, path);
     auto [it, inserted] = key.values.try_emplace(Fold(name));
     if (inserted) {
@@ -113,9 +173,7 @@ bool FakeRegistry::SetValue(RegistryRoot root, std::string_view path, std::strin
     return true;
 }
 
-bool FakeRegistry::DeleteValue(RegistryRoot root, std::string_view path, std::string_view name) {
-    if (Denied(root, path))
-        return false;
+bool FakeRegistry::EraseValue(RegistryRoot root, std::string_view path, std::string_view name) {
     Key* key = Find(root, path);
     if (key == nullptr || key->values.erase(Fold(name)) == 0)
         return false;
@@ -124,11 +182,9 @@ bool FakeRegistry::DeleteValue(RegistryRoot root, std::string_view path, std::st
 }
 
 // Like RegDeleteKeyW: the subkey may be a path below the key, and must have no subkeys of its own.
-bool FakeRegistry::DeleteKey(RegistryRoot root, std::string_view path, std::string_view subkey) {
+bool FakeRegistry::EraseKey(RegistryRoot root, std::string_view path, std::string_view subkey) {
     const std::string full = Normalize(std::string(path) + "\\" + std::string(subkey));
-    if (Denied(root, path) || Denied(root, full) || Normalize(subkey).empty())
-        return false;
-    if (!OpenKey(root, path))
+    if (Denied(root, full) || Normalize(subkey).empty())
         return false;
     const KeyId id = Id(root, full);
     if (!keys_.contains(id) || HasSubkeys(id))

@@ -120,9 +120,8 @@ TEST_F(SystemFoldersTest, PathsComeFromTheShellFolderSettings) {
 
 TEST_F(SystemFoldersTest, AnExpandableSettingIsExpanded) {
     fake.system.environment["SystemRoot"] = "C:\\WINDOWS";
-    fake.registry.SetValue(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
-                           "MediaPath",
-                           {RegistryValueType::ExpandString, EncodeRegistryString("%SystemRoot%\\Media")});
+    fake.registry.Put(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", "MediaPath",
+                      {RegistryValueType::ExpandString, EncodeRegistryString("%SystemRoot%\\Media")});
     EXPECT_EQ(GetSystemFolderPath(fake.registry, fake.system, "MediaPath"), "C:\\WINDOWS\\Media");
 }
 
