@@ -335,6 +335,7 @@ void OrganizePresenter::OnTreeSelectionChanged(std::string_view key) {
     }
     FillList();
     ShowGroupStatus();
+    SetCommandStates(OrganizeMenu::Toolbar);
 }
 
 void OrganizePresenter::SelectGroup(std::string_view name) {
@@ -418,10 +419,12 @@ void OrganizePresenter::SetStatusBarSelected() {
 
 void OrganizePresenter::OnListSelectionChanged() {
     SetStatusBarSelected();
+    SetCommandStates(OrganizeMenu::Toolbar);
 }
 
 void OrganizePresenter::OnPaneFocused(OrganizePane pane) {
     focusPane_ = pane;
+    SetCommandStates(OrganizeMenu::Toolbar);
 }
 
 // --- Views and settings

@@ -12,6 +12,23 @@
 
 namespace krv {
 
+// Every item under its key with every field, in list order, and the counters: two collections that
+// describe alike are the same tree to everything that reads them.
+inline std::vector<std::string> DescribeCollection(const clsMenuCollection& c) {
+    std::vector<std::string> lines;
+    for (auto it = c.begin(); it != c.end(); ++it) {
+        const clsMenuItem& i = *it;
+        lines.push_back(it.Key() + "|" + i.Name() + "|" + i.OwnerName() + "|" + i.Caption() + "|" +
+                        std::to_string(i.ID()) + "|" + std::to_string(i.IconID()) + "|" + i.ItemType() + "|" +
+                        i.OpenType() + "|" + i.FolderPath() + "|" + std::to_string(i.KeyboardCode()) + "|" +
+                        i.ItemPath() + "|" + i.ItemLocation() + "|" + i.Description() + "|" +
+                        std::to_string(i.TimeCreated().Year) + "-" + std::to_string(i.TimeCreated().Second) +
+                        "|" + std::to_string(i.TimeModified().Year));
+    }
+    lines.push_back("counters " + std::to_string(c.IDCounter()) + " " + std::to_string(c.MenuNameCounter()));
+    return lines;
+}
+
 struct OrganizeTreeFixture : ::testing::Test {
     clsMenuCollection work;
     FakeMessageBox prompts;

@@ -10,23 +10,6 @@
 namespace krv {
 namespace {
 
-// Every item under its key with every field, in list order, and the counters: two collections that
-// describe alike are the same tree to everything that reads them.
-std::vector<std::string> Describe(const clsMenuCollection& c) {
-    std::vector<std::string> lines;
-    for (auto it = c.begin(); it != c.end(); ++it) {
-        const clsMenuItem& i = *it;
-        lines.push_back(it.Key() + "|" + i.Name() + "|" + i.OwnerName() + "|" + i.Caption() + "|" +
-                        std::to_string(i.ID()) + "|" + std::to_string(i.IconID()) + "|" + i.ItemType() + "|" +
-                        i.OpenType() + "|" + i.FolderPath() + "|" + std::to_string(i.KeyboardCode()) + "|" +
-                        i.ItemPath() + "|" + i.ItemLocation() + "|" + i.Description() + "|" +
-                        std::to_string(i.TimeCreated().Year) + "-" + std::to_string(i.TimeCreated().Second) +
-                        "|" + std::to_string(i.TimeModified().Year));
-    }
-    lines.push_back("counters " + std::to_string(c.IDCounter()) + " " + std::to_string(c.MenuNameCounter()));
-    return lines;
-}
-
 struct EditKind {
     const char* what;
     std::string action;
@@ -78,29 +61,29 @@ TEST_F(UndoTest, EveryKindOfEditIsUndoneAndRedoneExactly) {
         // The edit of a change of the working collection; for the "paste replacing" case the set-up
         // shortcut belongs to the state before the edit, so it is taken inside the edit's own snapshot.
         UndoHistory::Checkpoint checkpoint = history.Capture(work, before);
-        std::vector<std::string> original = Describe(work);
+        std::vector<std::string> original = DescribeCollection(work);
         if (std::string(kind.what) == "paste replacing") {
             Shortcut("Docs", "M", "MD", "D:\\Elsewhere", 50);
             checkpoint = history.Capture(work, before);
-            original = Describe(work);
+            original = DescribeCollection(work);
             work.Remove("MD");
         }
         const EditOutcome outcome = kind.edit(*this);
         ASSERT_TRUE(outcome.Changed);
         EXPECT_EQ(outcome.Action, kind.action);
         history.Commit(std::move(checkpoint), outcome.Action);
-        const std::vector<std::string> edited = Describe(work);
+        const std::vector<std::string> edited = DescribeCollection(work);
         ASSERT_NE(edited, original);
         EXPECT_FALSE(history.AtSavedState());
         EXPECT_EQ(history.UndoText(), "Undo " + kind.action);
 
         EXPECT_EQ(history.Undo(work, after), before);
-        EXPECT_EQ(Describe(work), original);
+        EXPECT_EQ(DescribeCollection(work), original);
         EXPECT_TRUE(history.AtSavedState());
         EXPECT_EQ(history.RedoText(), "Redo " + kind.action);
 
         EXPECT_EQ(history.Redo(work, before), after);
-        EXPECT_EQ(Describe(work), edited);
+        EXPECT_EQ(DescribeCollection(work), edited);
         EXPECT_FALSE(history.AtSavedState());
         // The restored tree is a working tree: lookups by name and the sorted placement work on it.
         EXPECT_NE(work.AddNewMenuItem({.Caption = "Late", .OwnerName = MIT_GROUP_USER}), nullptr);
@@ -112,7 +95,7 @@ TEST_F(UndoTest, ANewEditDropsTheRedoStepsAndSavingMovesTheCleanState) {
     UndoHistory history;
     EXPECT_EQ(history.Undo(work, {}), std::nullopt);
     EXPECT_EQ(history.UndoText(), "Undo");
-    const std::vector<std::string> start = Describe(work);
+    const std::vector<std::string> start = DescribeCollection(work);
 
     for (const char* name : {"M", "P"}) {
         auto checkpoint = history.Capture(work, {});
@@ -134,7 +117,7 @@ TEST_F(UndoTest, ANewEditDropsTheRedoStepsAndSavingMovesTheCleanState) {
     EXPECT_EQ(history.UndoText(), "Undo Rename 'Work'");
     ASSERT_TRUE(history.Undo(work, {}));
     ASSERT_TRUE(history.Undo(work, {}));
-    EXPECT_EQ(Describe(work), start);
+    EXPECT_EQ(DescribeCollection(work), start);
     EXPECT_FALSE(history.CanUndo());
 
     history.Clear();
