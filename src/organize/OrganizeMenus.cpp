@@ -154,6 +154,8 @@ constexpr MenuEntry kToolbarPopup[] = {
 };
 
 constexpr Accelerator kAccelerators[] = {
+    {C::FileNewItem, 'N', true},
+    {C::NewGroup, 'N', true, true},
     {C::FileOpen, 'O', true},
     {C::FileSave, 'S', true},
     {C::EditUndo, 'Z', true},

@@ -141,6 +141,8 @@ void OrganizePresenter::CutOrCopy(bool cut) {
     SetCutMarks(clipboard_.CutMarks());
     FillTree();
     view_.SelectTreeNode(selectedTreeKey_);
+    // The toolbar's Paste follows the clipboard at once.
+    SetCommandStates(OrganizeMenu::Toolbar);
 }
 
 void OrganizePresenter::CopyShortcut() {
@@ -160,6 +162,7 @@ void OrganizePresenter::Paste(std::string_view targetKey) {
         FillTree();
         view_.SelectTreeNode(selectedTreeKey_);
     }
+    SetCommandStates(OrganizeMenu::Toolbar);
 }
 
 void OrganizePresenter::DeleteSelection() {

@@ -122,11 +122,14 @@ bool frmOrganize::Load() {
     prompts_.emplace(window_);
     dialogs_.emplace(
         frmOrganizeDialogs::Parts{parts_.Instance, window_, parts_.Program, parts_.Registry, parts_.Options});
+    clipboard_.emplace(window_);
     presenter_ = std::make_unique<OrganizePresenter>(
-        OrganizeServices{parts_.Program, parts_.Files, parts_.HandOver, *dialogs_, *prompts_, parts_.Locale},
+        OrganizeServices{parts_.Program, parts_.Files, parts_.HandOver, *dialogs_, *prompts_, parts_.Locale,
+                         parts_.System ? &*parts_.System : nullptr, &*clipboard_},
         *this);
     if (!CreateChildren())
         return false;
+    InitEditing();
     const int showCommand = RestoreFormPosition(window_, parts_.Program.registry, ORGANIZE_WINDOW_NAME, false,
                                                 ::GetSystemMetrics(SM_CXSCREEN) * 4 / 5,
                                                 ::GetSystemMetrics(SM_CYSCREEN) * 4 / 5, false);
@@ -160,6 +163,8 @@ LRESULT CALLBACK frmOrganize::WindowProc(HWND window, UINT message, WPARAM wPara
 }
 
 LRESULT frmOrganize::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto handled = OnEditingMessage(message, wParam, lParam))
+        return *handled;
     switch (message) {
     case WM_SIZE:
         if (toolbar_ != nullptr)
@@ -565,6 +570,8 @@ void frmOrganize::OnSplitterMouse(UINT message, LPARAM lParam) {
 // --- Notifications
 
 LRESULT frmOrganize::OnNotify(const NMHDR& header) {
+    if (const auto handled = OnEditingNotify(header))
+        return *handled;
     if (header.hwndFrom == tree_)
         return OnTreeNotify(header);
     if (header.hwndFrom == list_)
@@ -658,8 +665,9 @@ void frmOrganize::OnListDisplayInfo(NMLVDISPINFOW& info) {
     if (item.mask & LVIF_IMAGE)
         item.iImage = row.Icon;
     if (item.mask & LVIF_STATE) {
-        item.state = (item.state & ~LVIS_CUT) | (row.Ghosted ? LVIS_CUT : 0);
-        item.stateMask |= LVIS_CUT;
+        item.state = (item.state & ~(LVIS_CUT | LVIS_DROPHILITED)) | (row.Ghosted ? LVIS_CUT : 0) |
+                     (IsDropHighlighted(item.iItem) ? LVIS_DROPHILITED : 0);
+        item.stateMask |= LVIS_CUT | LVIS_DROPHILITED;
     }
 }
 
@@ -758,8 +766,8 @@ void frmOrganize::SetTreeRows(const std::vector<TreeRow>& rows) {
         insert.item.iImage = row.Image;
         insert.item.iSelectedImage = row.Image;
         insert.item.lParam = static_cast<LPARAM>(nodeKeys_.size());
-        insert.item.state = TVIS_EXPANDED;
-        insert.item.stateMask = TVIS_EXPANDED;
+        insert.item.state = TVIS_EXPANDED | (row.Ghosted ? TVIS_CUT : 0);
+        insert.item.stateMask = TVIS_EXPANDED | TVIS_CUT;
         HTREEITEM node = reinterpret_cast<HTREEITEM>(
             ::SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
         nodeKeys_.push_back(row.Key);

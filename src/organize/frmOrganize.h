@@ -14,10 +14,12 @@
 #include <unordered_set>
 #include <vector>
 
+#include "menu/modMenuSetup.h"
 #include "organize/OrganizeMenus.h"
 #include "organize/OrganizePresenter.h"
 #include "organize/frmOrganizeDialogs.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Shell.h"
 
 namespace krv {
@@ -42,6 +44,8 @@ public:
         // Called once the window has been destroyed; the owner then releases this object (later, not from
         // inside the call).
         std::function<void()> Closed;
+        // What restoring the fixed groups reads of the system; without it Restore does nothing.
+        std::optional<SystemServices> System{};
     };
 
     explicit frmOrganize(Parts parts);
@@ -87,8 +91,25 @@ public:
     void BringToFront() override;
     void SavePlacement() override;
     void Close() override;
+    void BeginRename(OrganizePane pane, std::string_view key) override;
 
 private:
+    // --- Editing in the window: in-place rename, drag and drop, folders dropped from Windows Explorer
+    // (frmOrganizeEditing.cpp).
+    friend class OrganizeDropTarget;
+    struct EditingState;
+    void InitEditing();
+    void EndEditing();
+    std::optional<LRESULT> OnEditingNotify(const NMHDR& header);
+    std::optional<LRESULT> OnEditingMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool IsDropHighlighted(int row) const;
+    void StartDrag(std::vector<std::string> keys, HIMAGELIST image, POINT screen);
+    void EndDrag(bool drop);
+    void HighlightDropTarget(HWND pane, std::optional<POINT> screen, bool groupsOnly);
+    std::string KeyAt(HWND pane, POINT screen, bool groupsOnly) const;
+    // Shared only so that this header needs no definition of it; the window is its one owner.
+    std::shared_ptr<EditingState> editing_;
+
     // A submenu built from the menu tables, with the entries it holds, so that hidden entries can be
     // taken out and put back.
     struct BuiltMenu {
@@ -134,6 +155,7 @@ private:
 
     std::optional<Win32MessageBox> prompts_;
     std::optional<frmOrganizeDialogs> dialogs_;
+    std::optional<Win32Clipboard> clipboard_;
     std::unique_ptr<OrganizePresenter> presenter_;
 
     // Image lists: the items' pictures (small and large), and the toolbar's pairs (normal and disabled).

@@ -21,6 +21,11 @@
 #include <vector>
 
 namespace krv {
+
+// The Organize window's commands (organize_panes.cpp).
+int OrganizePanesCommand(const std::vector<std::wstring>& positional);
+int DropFilesCommand(const std::vector<std::wstring>& positional);
+
 namespace {
 
 using Arguments = std::vector<std::wstring>;
@@ -493,7 +498,9 @@ void Usage() {
         L"  resources PROGRAM.exe                            version strings, icon count, manifest\n"
         L"  window-menu HWND                                 entries of the first popup of its menu bar\n"
         L"  process-info PID                                 private bytes, working set, GDI and USER objects\n"
-        L"  standin --record FILE                            a window playing the running Karvello");
+        L"  standin --record FILE                            a window playing the running Karvello\n"
+        L"  organize-panes HWND                              nodes and rows of the Organize window\n"
+        L"  drop-files X Y PATH...                           drags PATH in through OLE, drops at X, Y");
 }
 
 int Run(const Arguments& arguments) {
@@ -535,6 +542,10 @@ int Run(const Arguments& arguments) {
         return ProcessInfoCommand(command);
     if (name == L"standin")
         return StandInCommand(command);
+    if (name == L"organize-panes" && !command.positional.empty())
+        return OrganizePanesCommand(command.positional);
+    if (name == L"drop-files")
+        return DropFilesCommand(command.positional);
     Usage();
     return 2;
 }
