@@ -27,6 +27,14 @@ FORMATETC FileDropFormat() {
     return FORMATETC{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
 }
 
+// A screen point relative to the window's top left corner (its frame, not its client area), as the drag
+// image's functions take it.
+POINT WindowPoint(HWND window, POINT screen) {
+    RECT frame{};
+    ::GetWindowRect(window, &frame);
+    return POINT{screen.x - frame.left, screen.y - frame.top};
+}
+
 bool OffersFiles(IDataObject* data) {
     FORMATETC format = FileDropFormat();
     return data != nullptr && data->QueryGetData(&format) == S_OK;
@@ -269,10 +277,8 @@ std::optional<LRESULT> frmOrganize::OnEditingNotify(const NMHDR& header) {
                 keys.push_back(rowKey(info.iItem));
             if (!std::ranges::all_of(keys, [](const std::string& key) { return CanDrag(NameOfKey(key)); }))
                 return LRESULT{0};
-            POINT origin{};
-            auto* image = reinterpret_cast<HIMAGELIST>(::SendMessageW(list_, LVM_CREATEDRAGIMAGE,
-                                                                      static_cast<WPARAM>(info.iItem),
-                                                                      reinterpret_cast<LPARAM>(&origin)));
+            // A row's own picture spans every column in the details view; the item's icon stands in.
+            HIMAGELIST image = nullptr;
             POINT screen = info.ptAction;
             ::ClientToScreen(list_, &screen);
             editing_->dragSource = list_;
@@ -315,7 +321,8 @@ std::optional<LRESULT> frmOrganize::OnEditingMessage(UINT message, WPARAM wParam
     case WM_MOUSEMOVE: {
         POINT screen{};
         ::GetCursorPos(&screen);
-        ::ImageList_DragMove(screen.x, screen.y);
+        const POINT at = WindowPoint(window_, screen);
+        ::ImageList_DragMove(at.x, at.y);
         const bool overTree = ::WindowFromPoint(screen) == tree_;
         const bool overList = ::WindowFromPoint(screen) == list_;
         HighlightDropTarget(tree_, overTree ? std::optional<POINT>(screen) : std::nullopt, false);
@@ -357,9 +364,9 @@ void frmOrganize::StartDrag(std::vector<std::string> keys, HIMAGELIST image, POI
         picture = item != nullptr ? item->IconID() : 0;
     }
     ::ImageList_BeginDrag(shown, picture, 8, 8);
-    // The image is drawn on the screen, so that the panes (which the window's painting leaves out) do not
-    // hide it.
-    ::ImageList_DragEnter(nullptr, screen.x, screen.y);
+    // The image is drawn over the whole window, panes included; its coordinates are the window's own.
+    const POINT at = WindowPoint(window_, screen);
+    ::ImageList_DragEnter(window_, at.x, at.y);
     state.dragging = true;
     ::SetCapture(window_);
     // The keys come to the window while it drags, so that Escape cancels.
@@ -373,7 +380,7 @@ void frmOrganize::EndDrag(bool drop) {
     state.dragging = false;
     POINT screen{};
     ::GetCursorPos(&screen);
-    ::ImageList_DragLeave(nullptr);
+    ::ImageList_DragLeave(window_);
     ::ImageList_EndDrag();
     state.dragImage.reset();
     if (::GetCapture() == window_)
