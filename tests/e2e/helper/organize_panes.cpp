@@ -223,9 +223,14 @@ int DropFilesCommand(const std::vector<std::wstring>& positional) {
             ::ILRemoveLastID(parent);
         }
     }
+    // The shell's own data object of the items, with their CF_HDROP, as Explorer hands it out.
     com_ptr<IDataObject> data;
     HRESULT created = ::SHCreateDataObject(parent, static_cast<UINT>(children.size()), children.data(),
                                            nullptr, IID_IDataObject, data.put_void());
+    if (FAILED(created))
+        created = ::CIDLData_CreateFromIDArray(parent, static_cast<UINT>(children.size()),
+                                               reinterpret_cast<PCUIDLIST_RELATIVE_ARRAY>(children.data()),
+                                               data.put());
     ::SetCursorPos(static_cast<int>(std::wcstol(positional[0].c_str(), nullptr, 10)),
                    static_cast<int>(std::wcstol(positional[1].c_str(), nullptr, 10)));
     DWORD effect = DROPEFFECT_NONE;
@@ -238,7 +243,10 @@ int DropFilesCommand(const std::vector<std::wstring>& positional) {
         ::ILFree(pidl);
     ::ILFree(parent);
     ::OleUninitialize();
-    PrintLine(result == DRAGDROP_S_DROP ? L"dropped " + std::to_wstring(effect) : L"not dropped");
+    wchar_t code[16] = {};
+    std::swprintf(code, 16, L"%08lx", static_cast<unsigned long>(result));
+    PrintLine((result == DRAGDROP_S_DROP ? L"dropped " : L"not dropped ") + std::wstring(code) + L" effect " +
+              std::to_wstring(effect));
     return result == DRAGDROP_S_DROP ? 0 : 1;
 }
 
