@@ -558,14 +558,21 @@ void OrganizePresenter::ShowProperties() {
     const clsMenuItem* item = SelectedItem();
     if (item == nullptr)
         return;
-    if (services_.Dialogs.ShowItemProperties(work_, item->Name())) {
+    const std::string name = item->Name();
+    const std::string action = "Properties of '" + item->Caption() + "'";
+    bool reported = false;
+    // Changes made in the dialog are one undo step.
+    if (!RecordDialogEdit(action, [&] { reported = services_.Dialogs.ShowItemProperties(work_, name); }) &&
+        reported) {
         SetModified();
         Refill();
     }
 }
 
 void OrganizePresenter::ShowShortcutsList() {
-    services_.Dialogs.ShowShortcutsList(work_);
+    // Its deletions are one undo step.
+    if (RecordDialogEdit("Folder Shortcuts List", [&] { services_.Dialogs.ShowShortcutsList(work_); }))
+        return;
     SetModified();
     Refill();
     services_.HandOver.RebuildKeyboardShortcuts(work_);

@@ -235,6 +235,10 @@ private:
     // Runs an edit of the working collection under the undo history: a snapshot first, and when the edit
     // changed the collection the undo step named after it, Modified, the keyboard table and the panes.
     void RecordEdit(const std::function<EditOutcome()>& edit);
+    // The same for a dialog that may change the working collection (the properties, the shortcuts list):
+    // an undo step named action when it did; true then.
+    bool RecordDialogEdit(std::string action, const std::function<void()>& dialog);
+    void ShowEdited(bool shortcutsChanged, const std::vector<std::string>& added);
     ConflictPrompt ConflictQuestion();
     void ShowUndoEntries();
 

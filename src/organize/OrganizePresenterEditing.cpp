@@ -100,14 +100,28 @@ void OrganizePresenter::RecordEdit(const std::function<EditOutcome()>& edit) {
     if (!outcome.Changed)
         return;
     history_.Commit(std::move(before), outcome.Action);
+    ShowEdited(outcome.ShortcutsChanged, outcome.Added);
+}
+
+bool OrganizePresenter::RecordDialogEdit(std::string action, const std::function<void()>& dialog) {
+    UndoHistory::Checkpoint before = history_.Capture(work_, CurrentEditSelection());
+    dialog();
+    if (before.snapshot.Matches(work_))
+        return false;
+    history_.Commit(std::move(before), std::move(action));
+    ShowEdited(true, {});
+    return true;
+}
+
+void OrganizePresenter::ShowEdited(bool shortcutsChanged, const std::vector<std::string>& added) {
     modified_ = true;
-    if (outcome.ShortcutsChanged)
+    if (shortcutsChanged)
         services_.HandOver.RebuildKeyboardShortcuts(work_);
     Refill();
     // What the command added is selected where the list shows it.
     std::vector<int> rows;
     for (size_t i = 0; i < listRows_.size(); ++i) {
-        if (std::ranges::find(outcome.Added, NameOfKey(listRows_[i].Key)) != outcome.Added.end())
+        if (std::ranges::find(added, NameOfKey(listRows_[i].Key)) != added.end())
             rows.push_back(static_cast<int>(i));
     }
     if (!rows.empty())

@@ -86,6 +86,18 @@ void CollectionSnapshot::RestoreInto(clsMenuCollection& collection) const {
     collection.SetFileMenuHandle(fileMenuHandle_);
 }
 
+bool CollectionSnapshot::Matches(const clsMenuCollection& collection) const {
+    if (static_cast<size_t>(collection.Count()) != entries_.size() || collection.IDCounter() != idCounter_ ||
+        collection.MenuNameCounter() != menuNameCounter_ || collection.FileMenuHandle() != fileMenuHandle_)
+        return false;
+    size_t index = 0;
+    for (auto it = collection.begin(); it != collection.end(); ++it, ++index) {
+        if (it.Key() != KeyOf(index) || !SameItem(*it, *entries_[index]))
+            return false;
+    }
+    return true;
+}
+
 void CollectionSnapshot::CountAlone() {
     ownBytes_ = sizeof(CollectionSnapshot) + entries_.size() * sizeof(Entry);
     for (const Entry& entry : entries_)

@@ -24,6 +24,8 @@ public:
     static CollectionSnapshot Take(const clsMenuCollection& collection, const CollectionSnapshot* previous);
     // Makes collection exactly what it was: the same items, keys, fields, order and counters.
     void RestoreInto(clsMenuCollection& collection) const;
+    // True when collection is still what the snapshot holds (a dialog that was opened changed nothing).
+    bool Matches(const clsMenuCollection& collection) const;
     // The memory the snapshot holds beyond what it shares with the snapshot it was taken after.
     size_t OwnBytes() const { return ownBytes_; }
     size_t ItemCount() const { return entries_.size(); }

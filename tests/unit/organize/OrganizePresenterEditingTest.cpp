@@ -585,6 +585,20 @@ TEST_F(EditingTest, EachCommandIsUndoneAndRedoneExactlyWithItsSelection) {
         {"rename", [](auto& t) { t.P().OnRenameFinished("CW", "Office"); }, "Undo Rename 'Work'"},
         {"drop from Explorer", [](auto& t) { t.P().OnFilesDropped({"E:\\Music"}, "CW"); },
          "Undo Add 'Music'"},
+        {"deletion in the shortcuts list",
+         [](auto& t) {
+             t.dialogs.shortcutsListChange = [](clsMenuCollection& c) { c.Remove("D"); };
+             t.P().OnCommand(C::ToolsFolderShortcutsList);
+         },
+         "Undo Folder Shortcuts List"},
+        {"change in the properties",
+         [](auto& t) {
+             t.dialogs.propertiesChange = [](clsMenuCollection& c) {
+                 c.GetMenuItemFromName("P")->SetFolderPath("D:\\Pictures");
+             };
+             t.P().OnCommand(C::ViewProperties);
+         },
+         "Undo Properties of 'Photos'"},
     };
     program.state.options.GeneralOptions[GC0_ASK_BEFORE_DELETING] = false;
     for (const UndoKind& kind : kinds) {
@@ -616,7 +630,19 @@ TEST_F(EditingTest, EachCommandIsUndoneAndRedoneExactlyWithItsSelection) {
         P().OnCommand(C::EditRedo);
         EXPECT_EQ(Work().GetMenuItemFromName("M")->Caption(), "Songs");
         EXPECT_EQ(Work().Count(), static_cast<int>(original.size()) - 1);
+        dialogs.shortcutsListChange = nullptr;
+        dialogs.propertiesChange = nullptr;
     }
+}
+
+TEST_F(EditingTest, ADialogThatChangesNothingLeavesNoUndoStep) {
+    dialogs.propertiesChange = [](clsMenuCollection&) {};
+    SelectRows(MIT_GROUP_USER, {"P"});
+    P().OnCommand(C::ViewProperties);
+    P().OnCommand(C::ToolsFolderShortcutsList);
+    EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"ShowItemProperties P", "ShowShortcutsList"}));
+    P().OnMenuOpening(OrganizeMenu::Edit);
+    EXPECT_FALSE(view.enabled.at(C::EditUndo));
 }
 
 TEST_F(EditingTest, UndoOfADeleteShowsTheRowSelectedAgain) {
