@@ -3,8 +3,11 @@
 # real OLE drag: the e2e helper's drop-files drags the paths out of its own process with DoDragDrop, as
 # Windows Explorer does, and Wine carries it to the window's registered drop target.
 source "$(dirname "${BASH_SOURCE[0]}")/organize_edit_lib.sh"
-mkdir -p "$(win_to_unix 'C:\Dropped')/Holiday Photos"
-echo note >"$(win_to_unix 'C:\Dropped')/note.txt"
+dropped=$(win_to_unix 'C:\Dropped')
+# The folders live on drive C:, which the prefix's reset leaves alone: they go again at the end.
+trap 'rm -rf "$dropped"' EXIT
+mkdir -p "$dropped/Holiday Photos"
+echo note >"$dropped/note.txt"
 open_organize
 click_item "$organize" tree "Personal"
 
