@@ -842,10 +842,14 @@ bool OrganizePresenter::LoadFile(std::string_view path, bool quietly) {
     // tree until the editor hands a tree over.
     services_.HandOver.RebuildKeyboardShortcuts(services_.Program.state.MenuItems);
     view_.SetBusy(false);
+    // A file that did not load whole is told of once, also when it is opened without the other messages,
+    // and is never called successfully opened.
+    ConfigLoadStatus& status = services_.Files.LastLoadStatus();
     if (!ok) {
         if (!quietly)
             services_.Prompts.Show("Error opening configuration file " + NameForMessages(target),
                                    PROGRAM_TITLE, MessageButtons::Ok, MessageIcon::Critical);
+        ReportLoadProblem(services_.Prompts, status);
         return false;
     }
     work_.Clear();
@@ -861,7 +865,7 @@ bool OrganizePresenter::LoadFile(std::string_view path, bool quietly) {
     selectedTreeKey_ = ROOT_NODE_KEY;
     Refill();
     modified_ = false;
-    if (!quietly)
+    if (!ReportLoadProblem(services_.Prompts, status) && !quietly)
         services_.Prompts.Show(
             EditsCurrentFile() ? std::string("Default configuration file is successfully opened.")
                                : "Configuration file " + NameForMessages(target) + " is successfully opened.",
