@@ -65,7 +65,12 @@ survive() { # NAME FILE FOLDER CAPTION...
     cmp "$original" "$(win_to_unix "$file.bad")" || e2e_fail "the copy differs from the file"
     for _ in $(seq 50); do tray_icon_shown && break; sleep 0.1; done
 
+    # Help, Options and Organize Folders keep their places, with or without a Personal group.
     window_menu "$hwnd" >"$E2E_ARTIFACTS/$name-menu.txt"
+    expect_eq "$(grep -v '^ ' "$E2E_ARTIFACTS/$name-menu.txt" | cut -f3 | sed -n '1p;$p' | paste -sd,)" \
+        "Help,Organize Folders" "first and last entries of the menu"
+    expect_eq "$(grep -v '^ ' "$E2E_ARTIFACTS/$name-menu.txt" | tail -2 | head -1 | cut -f3)" Options \
+        "the entry before Organize Folders"
     rm -rf "$(win_to_unix "$folder")"
     choose_menu_entry "$hwnd" "${@:4}"
     text=$(messagebox_text Karvello)
