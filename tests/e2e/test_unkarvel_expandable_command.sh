@@ -2,7 +2,7 @@
 # do: Unkarvel starts it with its %NAME% references replaced, and the type of the value is left as it was.
 source "$(dirname "${BASH_SOURCE[0]}")/unkarvel_lib.sh"
 rm -f "$(win_to_unix "$MARKER")"
-reg_add "$SETTINGS_KEY" UninstallString '%ComSpec% /c echo uninstalled>%SystemDrive%\users\Public\unkarvel-command-ran.txt' REG_EXPAND_SZ
+reg_add "$SETTINGS_KEY" UninstallString '%SystemRoot%\system32\cmd.exe /c echo uninstalled>%SystemDrive%\users\Public\unkarvel-command-ran.txt' REG_EXPAND_SZ
 reg_add "$KARVELLO_KEY" HWND 1
 
 start_program Unkarvel.exe
