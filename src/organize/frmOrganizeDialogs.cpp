@@ -7,6 +7,9 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmTip.h"
 #include "model/clsMenuCollection.h"
+#include "organize/ItemDialogLogic.h"
+#include "organize/frmAddModify.h"
+#include "organize/frmItemExists.h"
 #include "organize/frmProperties.h"
 #include "organize/frmWizard.h"
 #include "platform/win32/Win32CodePage.h"
@@ -17,13 +20,42 @@ namespace krv {
 
 // --- The item dialog and the conflict dialog (frmAddModify, frmItemExists).
 
-std::optional<ItemDialogResult> frmOrganizeDialogs::ShowItemDialog(clsMenuCollection&,
-                                                                   const ItemDialogRequest&) {
-    return std::nullopt;
+namespace {
+
+// Marks the item dialog open for as long as it is shown, so that a second road in ("/ADD" from the
+// Explorer verb) brings the dialog to the front instead of starting another one under it.
+class ItemDialogOpenMark {
+public:
+    explicit ItemDialogOpenMark(bool& open) : open_(open) { open_ = true; }
+    ItemDialogOpenMark(const ItemDialogOpenMark&) = delete;
+    ItemDialogOpenMark& operator=(const ItemDialogOpenMark&) = delete;
+    ~ItemDialogOpenMark() { open_ = false; }
+
+private:
+    bool& open_;
+};
+
+} // namespace
+
+std::optional<ItemDialogResult> frmOrganizeDialogs::ShowItemDialog(clsMenuCollection& collection,
+                                                                   const ItemDialogRequest& request) {
+    std::optional<ItemParameters> parameters;
+    {
+        const ItemDialogOpenMark mark(parts_.Program.state.ItemDialogOpen);
+        parameters =
+            RunItemDialog(parts_.Instance, parts_.Owner, collection, parts_.Program.fileSystem, request);
+    }
+    if (!parameters)
+        return std::nullopt;
+    // The shortcuts the user agreed to take from other items are taken only now that the dialog was
+    // accepted; the caller registers the keyboard shortcuts anew.
+    TakeKeyboardShortcuts(collection, *parameters);
+    return static_cast<const ItemDialogResult&>(*parameters);
 }
 
-ItemExistsAnswer frmOrganizeDialogs::AskItemExists(const clsMenuItem&, const clsMenuItem&) {
-    return ItemExistsAnswer::Cancel;
+ItemExistsAnswer frmOrganizeDialogs::AskItemExists(const clsMenuItem& existing, const clsMenuItem& incoming) {
+    Win32Locale locale;
+    return RunItemExistsDialog(parts_.Instance, parts_.Owner, locale, existing, incoming);
 }
 
 // --- Properties, configuration file information, restore wizard, tip of the day (frmProperties,
