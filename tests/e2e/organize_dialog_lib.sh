@@ -45,7 +45,7 @@ dialog_controls() { # TITLE
 
 # The text of the control with identifier ID.
 control_text() { # TITLE ID
-    dialog_controls "$1" | awk -F'\t' -v id="$2" '$1 == id { sub(/^([^\t]*\t){5}/, ""); print; exit }'
+    dialog_controls "$1" | awk -F'\t' -v id="$2" '$1 == id' | head -1 | cut -f6-
 }
 
 # Whether the check box ID is ticked (1) or not (0).

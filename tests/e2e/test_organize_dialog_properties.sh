@@ -1,0 +1,40 @@
+# Properties of a shortcut shows its folder's attributes on the Target Folder tab; renaming the folder there
+# renames it in the prefix and gives the shortcut the new path.
+source "$(dirname "${BASH_SOURCE[0]}")/organize_dialog_lib.sh"
+mkdir -p "$(win_to_unix 'C:\Data\Docs\Sub')"
+open_organize /ADD 'C:\Data\Docs'
+wait_dialog "New Item" >/dev/null
+press "New Item" OK
+sleep 0.5
+# The new row is selected in the list; the list pane takes the focus, so Properties shows that row.
+organize_command $CMD_SWITCH_PANE
+organize_command $CMD_PROPERTIES
+dialog=$(wait_dialog Properties)
+sleep 0.5
+screenshot properties-item
+expect_eq "$(control_text Properties 2503)" "Docs" "caption"
+expect_eq "$(control_text Properties 2507)" 'C:\Data\Docs' "Target Folder"
+select_tab Properties 2501 1
+screenshot properties-folder
+expect_eq "$(control_text Properties 2521)" "Docs" "folder name"
+expect_eq "$(control_text Properties 2523)" 'C:\Data' "folder location"
+expect_eq "$(control_checked Properties 2529)" 0 "Hidden before"
+check_control Properties 2529 1
+press Properties Apply
+press Properties OK
+wait_window_gone "$dialog" 5
+
+organize_command $CMD_PROPERTIES
+dialog=$(wait_dialog Properties)
+select_tab Properties 2501 1
+expect_eq "$(control_checked Properties 2529)" 1 "Hidden as stored on disk"
+set_control_text Properties 2521 "Papers"
+press Properties Apply
+expect_contains "$(messagebox_text Karvello)" 'rename the folder on disc from C:\Data\Docs to C:\Data\Papers ?'
+answer_messagebox Karvello Yes
+sleep 0.5
+press Properties OK
+wait_window_gone "$dialog" 5
+[ -d "$(win_to_unix 'C:\Data\Papers\Sub')" ] || e2e_fail "the folder was not renamed in the prefix"
+[ ! -e "$(win_to_unix 'C:\Data\Docs')" ] || e2e_fail "the old folder is still there"
+expect_contains "$(list_items "$ORGANIZE" $ORG_LIST)" $'Docs\tFolder Shortcut\t\tC:\\Data\\Papers' "shortcut"
