@@ -2,6 +2,8 @@
 # group with that Target Folder; OK adds it and its node appears in the tree. A bare drive gets its
 # backslash, and another "/ADD" while the dialog is open brings that dialog back instead of a second one.
 source "$(dirname "${BASH_SOURCE[0]}")/organize_dialog_lib.sh"
+# The prefix keeps drive C from test to test: the folders start afresh.
+rm -rf "$(win_to_unix 'C:\Data')"
 mkdir -p "$(win_to_unix 'C:\Data\Docs')"
 open_organize /ADD 'C:\Data\Docs'
 dialog=$(wait_dialog "New Item")

@@ -1,6 +1,8 @@
 # File > New Item with the Personal group selected opens the item dialog; Browse shows the folder browser,
 # the folder chosen there becomes the Target Folder and names the item, and OK adds the shortcut.
 source "$(dirname "${BASH_SOURCE[0]}")/organize_dialog_lib.sh"
+# The prefix keeps drive C from test to test: the folders start afresh.
+rm -rf "$(win_to_unix 'C:\Data')"
 mkdir -p "$(win_to_unix 'C:\Data\Music')"
 open_organize
 select_tree_node Personal

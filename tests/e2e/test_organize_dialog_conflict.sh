@@ -1,6 +1,8 @@
 # A shortcut copied into a group that already holds one of that caption asks with the conflict dialog;
 # Rename adds it as "Docs2" beside the first copy.
 source "$(dirname "${BASH_SOURCE[0]}")/organize_dialog_lib.sh"
+# The prefix keeps drive C from test to test: the folders start afresh.
+rm -rf "$(win_to_unix 'C:\Data')"
 mkdir -p "$(win_to_unix 'C:\Data\Docs')"
 open_organize /ADD 'C:\Data\Docs'
 wait_dialog "New Item" >/dev/null

@@ -1,6 +1,8 @@
 # Properties of a shortcut shows its folder's attributes on the Target Folder tab; renaming the folder there
 # renames it in the prefix and gives the shortcut the new path.
 source "$(dirname "${BASH_SOURCE[0]}")/organize_dialog_lib.sh"
+# The prefix keeps drive C from test to test: the folders start afresh.
+rm -rf "$(win_to_unix 'C:\Data')"
 mkdir -p "$(win_to_unix 'C:\Data\Docs\Sub')"
 open_organize /ADD 'C:\Data\Docs'
 wait_dialog "New Item" >/dev/null
@@ -38,3 +40,16 @@ wait_window_gone "$dialog" 5
 [ -d "$(win_to_unix 'C:\Data\Papers\Sub')" ] || e2e_fail "the folder was not renamed in the prefix"
 [ ! -e "$(win_to_unix 'C:\Data\Docs')" ] || e2e_fail "the old folder is still there"
 expect_contains "$(list_items "$ORGANIZE" $ORG_LIST)" $'Docs\tFolder Shortcut\t\tC:\\Data\\Papers' "shortcut"
+
+# Change on the item tab opens the item dialog for the item; what it accepts shows at once.
+organize_command $CMD_PROPERTIES
+dialog=$(wait_dialog Properties)
+press Properties Change
+change=$(wait_dialog "Change Shortcut Docs")
+set_control_text "Change Shortcut Docs" 2011 "Papers"
+press "Change Shortcut Docs" OK
+wait_window_gone "$change" 5
+expect_eq "$(control_text Properties 2503)" "Papers" "caption after Change"
+press Properties OK
+wait_window_gone "$dialog" 5
+expect_contains "$(list_items "$ORGANIZE" $ORG_LIST)" $'Papers\tFolder Shortcut\t\tC:\\Data\\Papers' "changed shortcut"
