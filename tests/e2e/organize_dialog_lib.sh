@@ -1,6 +1,7 @@
 # Helpers of the tests of the Organize window's dialogs (test_organize_dialog_*.sh), sourced after lib.sh.
 # The window's commands are posted as WM_COMMAND with their identifiers, the dialogs' controls are driven
-# through e2e_helper's control commands (controls, set-text, check, list-items, select-tab, tree-select).
+# through e2e_helper's control commands (controls, set-text, check, combo-select,
+# list-items, select-tab, tree-select).
 
 # Command identifiers of the Organize window (src/organize/OrganizeCommands.h).
 CMD_NEW_ITEM=1100
@@ -60,6 +61,11 @@ set_control_text() { # TITLE ID TEXT
 
 check_control() { # TITLE ID STATE
     _helper check --title "$1" --id "$2" --state "$3" || e2e_fail "cannot tick $2 in $1"
+    sleep 0.3
+}
+
+select_combo_entry() { # TITLE ID INDEX
+    _helper combo-select --title "$1" --id "$2" --index "$3" || e2e_fail "cannot pick entry $3 of $2 in $1"
     sleep 0.3
 }
 

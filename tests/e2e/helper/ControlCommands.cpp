@@ -200,6 +200,17 @@ int CheckCommand(HWND control, const Options& options) {
                : 1;
 }
 
+int ComboSelectCommand(HWND combo, const Options& options) {
+    // CB_SETCURSEL tells nobody: the dialog gets the notification a choice with the mouse sends.
+    const auto index = static_cast<WPARAM>(options.Number(L"index"));
+    if (Send(combo, CB_SETCURSEL, index, 0) != static_cast<LRESULT>(index))
+        return 1;
+    return ::PostMessageW(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                          reinterpret_cast<LPARAM>(combo))
+               ? 0
+               : 1;
+}
+
 int ListItemsCommand(HWND list) {
     RemoteMemory memory(list, kTextOffset + (kTextCapacity + 1) * sizeof(wchar_t));
     if (!memory.Valid())
@@ -268,7 +279,7 @@ std::optional<int> RunControlCommand(const std::vector<std::wstring>& arguments)
         return std::nullopt;
     const std::wstring& name = arguments[0];
     if (name != L"controls" && name != L"set-text" && name != L"check" && name != L"list-items" &&
-        name != L"select-tab" && name != L"tree-select")
+        name != L"select-tab" && name != L"tree-select" && name != L"combo-select")
         return std::nullopt;
     const Options options = ParseOptions(arguments);
     HWND window = TargetWindow(options);
@@ -283,6 +294,8 @@ std::optional<int> RunControlCommand(const std::vector<std::wstring>& arguments)
         return SetTextCommand(control, options);
     if (name == L"check")
         return CheckCommand(control, options);
+    if (name == L"combo-select")
+        return ComboSelectCommand(control, options);
     if (name == L"list-items")
         return ListItemsCommand(control);
     if (name == L"select-tab")
@@ -296,6 +309,7 @@ const wchar_t* ControlCommandsUsage() {
            L"                                                     checked, text (tab-separated)\n"
            L"  set-text (--title T | --window H) --id N --text S  WM_SETTEXT to the control\n"
            L"  check (--title T | --window H) --id N --state 0|1  ticks a check or option box, as a click\n"
+           L"  combo-select (--title T | --window H) --id N --index I  picks a combo box entry, as a click\n"
            L"  list-items (--title T | --window H) --id N         the rows of a list view, columns "
            L"tab-separated\n"
            L"  select-tab (--title T | --window H) --id N --index I   picks a tab, as a click\n"
