@@ -39,11 +39,16 @@ private:
 
 std::optional<ItemDialogResult> frmOrganizeDialogs::ShowItemDialog(clsMenuCollection& collection,
                                                                    const ItemDialogRequest& request) {
+    return ShowItemDialogOver(parts_.Owner, collection, request);
+}
+
+std::optional<ItemDialogResult> frmOrganizeDialogs::ShowItemDialogOver(HWND owner,
+                                                                       clsMenuCollection& collection,
+                                                                       const ItemDialogRequest& request) {
     std::optional<ItemParameters> parameters;
     {
         const ItemDialogOpenMark mark(parts_.Program.state.ItemDialogOpen);
-        parameters =
-            RunItemDialog(parts_.Instance, parts_.Owner, collection, parts_.Program.fileSystem, request);
+        parameters = RunItemDialog(parts_.Instance, owner, collection, parts_.Program.fileSystem, request);
     }
     if (!parameters)
         return std::nullopt;
@@ -64,13 +69,15 @@ ItemExistsAnswer frmOrganizeDialogs::AskItemExists(const clsMenuItem& existing, 
 bool frmOrganizeDialogs::ShowItemProperties(clsMenuCollection& collection, const std::string& itemName) {
     Win32FileDetails details;
     Win32Locale locale;
-    // Change opens the item dialog for the item over the properties and applies what it accepts.
-    const auto change = [this, &collection](const std::string& name) {
+    // Change opens the item dialog for the item over the properties and applies what it accepts. Owned by
+    // the properties dialog, it keeps that one disabled meanwhile, and closing it does not enable the
+    // editor under the still open properties.
+    const auto change = [this, &collection](HWND owner, const std::string& name) {
         const clsMenuItem* item = collection.GetMenuItemFromName(name);
         if (item == nullptr)
             return false;
         const ItemDialogRequest request{ItemDialogRequest::Mode::Change, "", name, item->OwnerName(), ""};
-        const std::optional<ItemDialogResult> result = ShowItemDialog(collection, request);
+        const std::optional<ItemDialogResult> result = ShowItemDialogOver(owner, collection, request);
         return result && ApplyItemChange(collection, name, *result);
     };
     frmProperties properties(

@@ -50,6 +50,9 @@ set_control_text "Change Shortcut Docs" 2011 "Papers"
 press "Change Shortcut Docs" OK
 wait_window_gone "$change" 5
 expect_eq "$(control_text Properties 2503)" "Papers" "caption after Change"
+# The item dialog was owned by the properties dialog: the editor stays disabled under it.
+expect_eq "$(window_property "$ORGANIZE" enabled)" 0 "the editor under the properties"
+expect_eq "$(window_property "$dialog" enabled)" 1 "the properties after Change"
 press Properties OK
 wait_window_gone "$dialog" 5
 expect_contains "$(list_items "$ORGANIZE" $ORG_LIST)" $'Papers\tFolder Shortcut\t\tC:\\Data\\Papers' "changed shortcut"

@@ -207,6 +207,7 @@ int WindowInfoCommand(const CommandLine& command) {
     Print(L"class=" + WindowClass(window));
     Print(L"title=" + WindowText(window));
     Print(L"visible=" + std::to_wstring(::IsWindowVisible(window) ? 1 : 0));
+    Print(L"enabled=" + std::to_wstring(::IsWindowEnabled(window) ? 1 : 0));
     Print(L"pid=" + std::to_wstring(processId));
     return 0;
 }
