@@ -1,7 +1,7 @@
 # Helpers of the tests of the Organize window's dialogs (test_organize_dialog_*.sh), sourced after lib.sh.
 # The window's commands are posted as WM_COMMAND with their identifiers, the dialogs' controls are driven
 # through e2e_helper's control commands (controls, set-text, check, combo-select,
-# list-items, select-tab, tree-select).
+# list-rows, select-tab, select-node).
 
 # Command identifiers of the Organize window (src/organize/OrganizeCommands.h).
 CMD_NEW_ITEM=1100
@@ -77,15 +77,15 @@ select_tab() { # TITLE ID INDEX
 # The rows of a list view, columns tab-separated: of the dialog titled TITLE, or of the window HWND.
 list_items() { # TITLE|HWND ID
     if [[ $1 =~ ^[0-9]+$ ]]; then
-        _helper list-items --window "$1" --id "$2"
+        _helper list-rows --window "$1" --id "$2"
     else
-        _helper list-items --title "$1" --id "$2"
+        _helper list-rows --title "$1" --id "$2"
     fi
 }
 
 # Selects the Organize window's tree node captioned TEXT.
 select_tree_node() { # TEXT
-    _helper tree-select --window "$ORGANIZE" --id "$ORG_TREE" --text "$1" || e2e_fail "no tree node $1"
+    _helper select-node --window "$ORGANIZE" --id "$ORG_TREE" --text "$1" || e2e_fail "no tree node $1"
     sleep 0.3
 }
 

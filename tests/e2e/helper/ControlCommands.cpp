@@ -274,12 +274,12 @@ int TreeSelectCommand(HWND tree, const Options& options) {
 
 } // namespace
 
-std::optional<int> RunControlCommand(const std::vector<std::wstring>& arguments) {
+std::optional<int> RunDialogControlCommand(const std::vector<std::wstring>& arguments) {
     if (arguments.empty())
         return std::nullopt;
     const std::wstring& name = arguments[0];
-    if (name != L"controls" && name != L"set-text" && name != L"check" && name != L"list-items" &&
-        name != L"select-tab" && name != L"tree-select" && name != L"combo-select")
+    if (name != L"controls" && name != L"set-text" && name != L"check" && name != L"list-rows" &&
+        name != L"select-tab" && name != L"select-node" && name != L"combo-select")
         return std::nullopt;
     const Options options = ParseOptions(arguments);
     HWND window = TargetWindow(options);
@@ -296,24 +296,24 @@ std::optional<int> RunControlCommand(const std::vector<std::wstring>& arguments)
         return CheckCommand(control, options);
     if (name == L"combo-select")
         return ComboSelectCommand(control, options);
-    if (name == L"list-items")
+    if (name == L"list-rows")
         return ListItemsCommand(control);
     if (name == L"select-tab")
         return SelectTabCommand(control, options);
     return TreeSelectCommand(control, options);
 }
 
-const wchar_t* ControlCommandsUsage() {
+const wchar_t* DialogControlCommandsUsage() {
     return L"  controls (--title TEXT | --window HWND)            every control: id, class, visible, "
            L"enabled,\n"
            L"                                                     checked, text (tab-separated)\n"
            L"  set-text (--title T | --window H) --id N --text S  WM_SETTEXT to the control\n"
            L"  check (--title T | --window H) --id N --state 0|1  ticks a check or option box, as a click\n"
            L"  combo-select (--title T | --window H) --id N --index I  picks a combo box entry, as a click\n"
-           L"  list-items (--title T | --window H) --id N         the rows of a list view, columns "
+           L"  list-rows (--title T | --window H) --id N          the rows of a list view, columns "
            L"tab-separated\n"
            L"  select-tab (--title T | --window H) --id N --index I   picks a tab, as a click\n"
-           L"  tree-select (--title T | --window H) --id N --text S   selects the first node with that "
+           L"  select-node (--title T | --window H) --id N --text S   selects the first node with that "
            L"text\n";
 }
 

@@ -8,8 +8,8 @@
 namespace krv {
 
 // Runs arguments (the command's name first) when it is one of these commands; nothing otherwise.
-std::optional<int> RunControlCommand(const std::vector<std::wstring>& arguments);
+std::optional<int> RunDialogControlCommand(const std::vector<std::wstring>& arguments);
 // Their lines of the helper's usage text.
-const wchar_t* ControlCommandsUsage();
+const wchar_t* DialogControlCommandsUsage();
 
 } // namespace krv

@@ -496,7 +496,7 @@ void Usage() {
         L"  window-menu HWND                                 entries of the first popup of its menu bar\n"
         L"  process-info PID                                 private bytes, working set, GDI and USER objects\n"
         L"  standin --record FILE                            a window playing the running Karvello\n" +
-        std::wstring(ControlCommandsUsage()));
+        std::wstring(DialogControlCommandsUsage()));
 }
 
 int Run(const Arguments& arguments) {
@@ -504,7 +504,7 @@ int Run(const Arguments& arguments) {
         Usage();
         return 2;
     }
-    if (const std::optional<int> result = RunControlCommand(arguments))
+    if (const std::optional<int> result = RunDialogControlCommand(arguments))
         return *result;
     const std::wstring& name = arguments[0];
     const CommandLine command = Parse(Arguments(arguments.begin() + 1, arguments.end()));
