@@ -555,10 +555,17 @@ void OrganizePresenter::ShowProperties() {
     const clsMenuItem* item = SelectedItem();
     if (item == nullptr)
         return;
-    if (services_.Dialogs.ShowItemProperties(work_, item->Name())) {
-        SetModified();
-        Refill();
-    }
+    // A Change from the dialog or a rename of the folder on disk changes the working collection: like every
+    // edit it can be taken back, and the keyboard shortcuts are registered anew.
+    const std::string name = item->Name();
+    RecordEdit([&] {
+        if (!services_.Dialogs.ShowItemProperties(work_, name))
+            return EditOutcome{};
+        const clsMenuItem* shown = work_.GetMenuItemFromName(name);
+        return EditOutcome{.Changed = true,
+                           .ShortcutsChanged = true,
+                           .Action = "Properties of '" + (shown != nullptr ? shown->Caption() : name) + "'"};
+    });
 }
 
 void OrganizePresenter::ShowShortcutsList() {

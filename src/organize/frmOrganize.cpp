@@ -120,10 +120,11 @@ bool frmOrganize::Load() {
         return false;
     CreateAccelerators();
     prompts_.emplace(window_);
-    dialogs_.emplace(
-        frmOrganizeDialogs::Parts{parts_.Instance, window_, parts_.Program, parts_.Registry, parts_.Options});
+    dialogs_.emplace(frmOrganizeDialogs::Parts{parts_.Instance, window_, parts_.Program, parts_.Registry,
+                                               parts_.Options, &parts_.Files});
     presenter_ = std::make_unique<OrganizePresenter>(
-        OrganizeServices{parts_.Program, parts_.Files, parts_.HandOver, *dialogs_, *prompts_, parts_.Locale},
+        OrganizeServices{parts_.Program, parts_.Files, parts_.HandOver, *dialogs_, *prompts_, parts_.Locale,
+                         parts_.System ? &*parts_.System : nullptr},
         *this);
     if (!CreateChildren())
         return false;

@@ -14,6 +14,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "menu/modMenuSetup.h"
 #include "organize/OrganizeMenus.h"
 #include "organize/OrganizePresenter.h"
 #include "organize/frmOrganizeDialogs.h"
@@ -42,6 +43,8 @@ public:
         // Called once the window has been destroyed; the owner then releases this object (later, not from
         // inside the call).
         std::function<void()> Closed;
+        // What restoring the fixed groups reads of the system; without it Restore does nothing.
+        std::optional<SystemServices> System{};
     };
 
     explicit frmOrganize(Parts parts);

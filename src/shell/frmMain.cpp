@@ -365,13 +365,13 @@ bool frmMain::LoadOrganizeWindow() {
                                                          services_.shortcuts, services_.regHandler,
                                                          state.options, state.QuotedExePath});
     organizeHandOver_.emplace(context_, *organizeChanges_);
-    organize_ = std::make_unique<frmOrganize>(
-        frmOrganize::Parts{instance_, Handle(), context_, services_.files, *organizeHandOver_,
-                           services_.registry, services_.locale,
-                           [this](HWND owner, clsMenuCollection& collection) {
-                               return ShowOptionsOver(owner, collection, false);
-                           },
-                           [this] { ::PostMessageW(Handle(), kOrganizeClosedMessage, 0, 0); }});
+    organize_ = std::make_unique<frmOrganize>(frmOrganize::Parts{
+        instance_, Handle(), context_, services_.files, *organizeHandOver_, services_.registry,
+        services_.locale,
+        [this](HWND owner, clsMenuCollection& collection) {
+            return ShowOptionsOver(owner, collection, false);
+        },
+        [this] { ::PostMessageW(Handle(), kOrganizeClosedMessage, 0, 0); }, services_.System()});
     if (!organize_->Load()) {
         organize_.reset();
         return false;
@@ -398,7 +398,11 @@ void frmMain::InitOrganizeWindow(std::string_view command) {
         organize_->Presenter().Init(command);
 }
 
-void frmMain::BringItemDialogToFront() {}
+void frmMain::BringItemDialogToFront() {
+    // The item dialog is the Organize window's most recent popup while it is open.
+    if (organize_ && organize_->Handle() != nullptr)
+        ::SetForegroundWindow(::GetLastActivePopup(organize_->Handle()));
+}
 
 bool frmMain::TranslateWindowAccelerators(MSG& msg) {
     return organize_ && organize_->TranslateAccelerators(msg);

@@ -4,6 +4,7 @@
 //
 // Results go to standard output in UTF-8, one item a line; the exit code is 0 on success, 1 when the
 // window, dialog or button was not found in time (or the call failed) and 2 for a wrong command line.
+#include "ControlCommands.h"
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 
@@ -206,6 +207,7 @@ int WindowInfoCommand(const CommandLine& command) {
     Print(L"class=" + WindowClass(window));
     Print(L"title=" + WindowText(window));
     Print(L"visible=" + std::to_wstring(::IsWindowVisible(window) ? 1 : 0));
+    Print(L"enabled=" + std::to_wstring(::IsWindowEnabled(window) ? 1 : 0));
     Print(L"pid=" + std::to_wstring(processId));
     return 0;
 }
@@ -493,7 +495,8 @@ void Usage() {
         L"  resources PROGRAM.exe                            version strings, icon count, manifest\n"
         L"  window-menu HWND                                 entries of the first popup of its menu bar\n"
         L"  process-info PID                                 private bytes, working set, GDI and USER objects\n"
-        L"  standin --record FILE                            a window playing the running Karvello");
+        L"  standin --record FILE                            a window playing the running Karvello\n" +
+        std::wstring(DialogControlCommandsUsage()));
 }
 
 int Run(const Arguments& arguments) {
@@ -501,6 +504,8 @@ int Run(const Arguments& arguments) {
         Usage();
         return 2;
     }
+    if (const std::optional<int> result = RunDialogControlCommand(arguments))
+        return *result;
     const std::wstring& name = arguments[0];
     const CommandLine command = Parse(Arguments(arguments.begin() + 1, arguments.end()));
     const bool needsHandle = name == L"window-info" || name == L"wait-gone" || name == L"resources" ||
