@@ -572,10 +572,11 @@ void OrganizePresenter::ShowOptions() {
     const OrganizeOptionsOutcome outcome = services_.Dialogs.ShowOptions(work_);
     if (outcome.ExitRequested)
         return; // the program is ending; the main window closes this one
-    if (outcome.SettingsChanged) {
-        SetModified();
+    // The options shape what the tree is handed to the program with (generated groups, Organized Folders),
+    // so closing must hand it over even when the tree itself is unchanged.
+    SetModified();
+    if (outcome.SettingsChanged)
         Refill();
-    }
 }
 
 void OrganizePresenter::ShowHelpPage(const char* address) {
