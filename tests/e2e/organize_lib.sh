@@ -42,3 +42,17 @@ personal_menu() {
         inside && /^  / && !/^    / { print $3; next }
         inside && !/^ / { inside = 0 }'
 }
+
+# Deletes the tree's node with that caption through Edit > Delete, answering the question.
+delete_node() { # CAPTION
+    tree_select "$1"
+    organize_command 1206
+    answer_messagebox 'Confirm Delete' Yes 5
+    sleep 0.3
+}
+
+# A copy of the default configuration file in which "AAA Kept" reads "AAA Othr" (same length, so that
+# every record keeps its bytes around it).
+write_other_file() { # WINDOWS_PATH
+    sed 's/AAA Kept/AAA Othr/g' "$(win_to_unix "$CONFIG")" >"$(win_to_unix "$1")"
+}
