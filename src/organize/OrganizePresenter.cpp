@@ -335,6 +335,7 @@ void OrganizePresenter::OnTreeSelectionChanged(std::string_view key) {
     }
     FillList();
     ShowGroupStatus();
+    ShowToolbarStates();
 }
 
 void OrganizePresenter::SelectGroup(std::string_view name) {
@@ -418,10 +419,18 @@ void OrganizePresenter::SetStatusBarSelected() {
 
 void OrganizePresenter::OnListSelectionChanged() {
     SetStatusBarSelected();
+    ShowToolbarStates();
 }
 
 void OrganizePresenter::OnPaneFocused(OrganizePane pane) {
     focusPane_ = pane;
+    ShowToolbarStates();
+}
+
+// The toolbar is always in sight, so its buttons follow the selection at once; the menus take their states
+// when they open.
+void OrganizePresenter::ShowToolbarStates() {
+    SetCommandStates(OrganizeMenu::Toolbar);
 }
 
 // --- Views and settings

@@ -399,6 +399,26 @@ TEST_F(OrganizePresenterTest, EachViewChecksItsEntryAndClearsTheOtherFour) {
     }
 }
 
+TEST_F(OrganizePresenterTest, ToolbarButtonsFollowTheSelectionWithoutAMenuOpening) {
+    Open();
+    presenter.SelectGroup(MIT_GROUP_USER);
+    presenter.OnPaneFocused(OrganizePane::List);
+    const std::set<OrganizeCommand> rowButtons = {OrganizeCommand::EditCut, OrganizeCommand::EditCopy,
+                                                  OrganizeCommand::EditDelete,
+                                                  OrganizeCommand::ViewProperties};
+    for (OrganizeCommand command : rowButtons)
+        EXPECT_TRUE(view.disabled.contains(command)) << CommandId(command);
+    SelectRows({"Music"});
+    for (OrganizeCommand command : rowButtons)
+        EXPECT_FALSE(view.disabled.contains(command)) << CommandId(command);
+    // The root has no level above it.
+    presenter.OnPaneFocused(OrganizePane::Tree);
+    presenter.SelectGroup(ROOT_NODE_KEY);
+    EXPECT_TRUE(view.disabled.contains(OrganizeCommand::ViewUpOneLevel));
+    presenter.SelectGroup("W");
+    EXPECT_FALSE(view.disabled.contains(OrganizeCommand::ViewUpOneLevel));
+}
+
 // --- Files
 
 TEST_F(OrganizePresenterTest, OpeningAnotherFileShowsItsTreeCaptionAndFileMenu) {
