@@ -221,12 +221,90 @@ int StatusText(HWND status) {
     return 0;
 }
 
+// tree-count WINDOW: the number of nodes of the tree.
+int TreeCount(HWND tree) {
+    Print(std::to_wstring(Send(tree, TVM_GETCOUNT, 0, 0)));
+    return 0;
+}
+
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) * 1000.0 /
+           static_cast<double>(frequency.QuadPart);
+}
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM windows) {
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+HWND VisibleWindowOfClass(const std::wstring& className) {
+    std::vector<HWND> windows;
+    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        wchar_t name[256] = {};
+        ::GetClassNameW(window, name, 256);
+        if (className == name && ::IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+// True once neither the window nor any of its children has a part left to paint.
+bool Painted(HWND window) {
+    if (::GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    std::vector<HWND> children;
+    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    for (HWND child : children)
+        if (::IsWindowVisible(child) && ::GetUpdateRect(child, nullptr, FALSE))
+            return false;
+    return true;
+}
+
+// time-open MAINWINDOW CLASS: hands the running Karvello an empty command, as a second start does, and
+// prints how long it took until a window of CLASS was visible and until it had painted itself whole.
+int TimeOpen(HWND main, const std::wstring& className) {
+    const wchar_t empty[] = L"";
+    if (::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Tessary\\Karvello", L"TRANSFER", REG_SZ, empty,
+                          sizeof(empty)) != ERROR_SUCCESS)
+        return 1;
+    const UINT handOver = ::RegisterWindowMessageW(L"!KARVELLO!REGMSG!");
+    LARGE_INTEGER started{};
+    ::QueryPerformanceCounter(&started);
+    if (!::PostMessageW(main, handOver, 0, 0))
+        return 1;
+    HWND window = nullptr;
+    for (int tries = 0; window == nullptr && tries < 60000; ++tries) {
+        window = VisibleWindowOfClass(className);
+        if (window == nullptr)
+            ::Sleep(1);
+    }
+    if (window == nullptr)
+        return 1;
+    LARGE_INTEGER visible{};
+    ::QueryPerformanceCounter(&visible);
+    // The window's thread answers a sent message only between the messages it handles; after that its
+    // pending paints are what remain.
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
+    while (!Painted(window))
+        ::Sleep(1);
+    LARGE_INTEGER painted{};
+    ::QueryPerformanceCounter(&painted);
+    Print(L"visible_ms=" + std::to_wstring(Milliseconds(started, visible)));
+    Print(L"painted_ms=" + std::to_wstring(Milliseconds(started, painted)));
+    return 0;
+}
+
 } // namespace
 
 // The commands above; handled is false for any other command name.
 int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>& arguments, bool& handled) {
-    handled = name == L"tree-items" || name == L"tree-select" || name == L"list-items" ||
-              name == L"list-select" || name == L"status-text";
+    handled = name == L"tree-items" || name == L"tree-select" || name == L"tree-count" ||
+              name == L"list-items" || name == L"list-select" || name == L"status-text" ||
+              name == L"time-open";
     if (!handled)
         return 2;
     if (arguments.empty())
@@ -236,12 +314,16 @@ int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>&
     const auto argument = [&](size_t index) -> std::optional<std::wstring> {
         return index < arguments.size() ? std::optional<std::wstring>(arguments[index]) : std::nullopt;
     };
-    if (name == L"tree-items" || name == L"tree-select") {
+    if (name == L"time-open")
+        return argument(1) ? TimeOpen(window, *argument(1)) : 2;
+    if (name == L"tree-items" || name == L"tree-select" || name == L"tree-count") {
         HWND tree = ChildOfClass(window, WC_TREEVIEWW);
         if (tree == nullptr)
             return 1;
         if (name == L"tree-items")
             return TreeItems(tree);
+        if (name == L"tree-count")
+            return TreeCount(tree);
         return argument(1) ? TreeSelect(tree, *argument(1)) : 2;
     }
     if (name == L"status-text") {

@@ -500,7 +500,9 @@ void Usage() {
         L"  standin --record FILE                            a window playing the running Karvello\n"
         L"  tree-items HWND | tree-select HWND TEXT          nodes of the window's tree view; select one\n"
         L"  list-items HWND [COLUMNS] | list-select HWND ROW rows of its list view; select one (-1: none)\n"
-        L"  status-text HWND                                 the panels of its status bar");
+        L"  status-text HWND                                 the panels of its status bar\n"
+        L"  tree-count HWND                                  the number of nodes of its tree view\n"
+        L"  time-open MAINHWND CLASS                         ms until a hand-over's window shows, paints");
 }
 
 int Run(const Arguments& arguments) {
