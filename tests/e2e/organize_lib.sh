@@ -51,8 +51,20 @@ delete_node() { # CAPTION
     sleep 0.3
 }
 
-# A copy of the default configuration file in which "AAA Kept" reads "AAA Othr" (same length, so that
-# every record keeps its bytes around it).
+# A copy of the default configuration file in which "AAA Kept" reads "AAA Été" (written in the file's
+# code page, Windows-1252), so that the panes show a caption beyond ASCII.
 write_other_file() { # WINDOWS_PATH
-    sed 's/AAA Kept/AAA Othr/g' "$(win_to_unix "$CONFIG")" >"$(win_to_unix "$1")"
+    sed 's/AAA Kept/AAA \xc9t\xe9/g' "$(win_to_unix "$CONFIG")" >"$(win_to_unix "$1")"
+}
+
+# Makes folders at the root of drive C, which the default content turns into shortcuts of the personal
+# group; they go again when the test ends, since the prefix's reset between tests leaves drive C alone.
+make_root_folders() { # NAME...
+    local name
+    ORGANIZE_ROOT_FOLDERS=()
+    for name in "$@"; do
+        mkdir -p "$WINEPREFIX/drive_c/$name"
+        ORGANIZE_ROOT_FOLDERS+=("$WINEPREFIX/drive_c/$name")
+    done
+    trap 'rm -rf "${ORGANIZE_ROOT_FOLDERS[@]}"' EXIT
 }

@@ -1,7 +1,7 @@
 # Closing the Organize window after an edit of the program's own file writes the file and hands the tree to
 # the running program without a question: the popup menu shows the change at once.
 source "$(dirname "${BASH_SOURCE[0]}")/organize_lib.sh"
-mkdir -p "$WINEPREFIX/drive_c/AAA Kept" "$WINEPREFIX/drive_c/AAA Gone"
+make_root_folders "AAA Kept" "AAA Gone"
 start_karvello
 expect_contains "$(personal_menu)" "C_AAA Gone" "the entry in the menu before"
 open_organize

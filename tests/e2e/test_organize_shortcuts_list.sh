@@ -1,7 +1,7 @@
 # Tools > Folder Shortcuts List lists the personal group's folder shortcuts; deleting the ones whose
 # folders are gone takes them out of the editor's tree at once.
 source "$(dirname "${BASH_SOURCE[0]}")/organize_lib.sh"
-mkdir -p "$WINEPREFIX/drive_c/AAA Kept" "$WINEPREFIX/drive_c/AAA Gone"
+make_root_folders "AAA Kept" "AAA Gone"
 start_karvello
 rmdir "$WINEPREFIX/drive_c/AAA Gone"
 open_organize

@@ -3,7 +3,7 @@
 # Contents opens the help file in the viewer.
 source "$(dirname "${BASH_SOURCE[0]}")/organize_lib.sh"
 install_file "$E2E_BUILD/Karvello.chm"
-mkdir -p "$WINEPREFIX/drive_c/AAA Kept"
+make_root_folders "AAA Kept"
 reg_add 'HKCU\Software\Tessary\Karvello\Settings' ADVC2 True
 start_karvello
 directory='C:\users\root\Desktop\Organized Folders'
