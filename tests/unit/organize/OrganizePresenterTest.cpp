@@ -419,6 +419,38 @@ TEST_F(OrganizePresenterTest, ToolbarButtonsFollowTheSelectionWithoutAMenuOpenin
     EXPECT_FALSE(view.disabled.contains(OrganizeCommand::ViewUpOneLevel));
 }
 
+TEST_F(OrganizePresenterTest, RightClicksOpenTheItemOrTheEmptySpacePopup) {
+    Open();
+    presenter.OnContextMenu(OrganizePane::List, "CMU", 10, 20);
+    presenter.OnContextMenu(OrganizePane::List, "", 30, 40);
+    presenter.OnContextMenu(OrganizePane::Tree, "CW", 50, 60);
+    EXPECT_EQ(view.Logged("ShowPopupMenu"),
+              (std::vector<std::string>{
+                  "ShowPopupMenu " + std::to_string(static_cast<int>(OrganizeMenu::ItemPopup)) + " 10,20",
+                  "ShowPopupMenu " + std::to_string(static_cast<int>(OrganizeMenu::EmptyPopup)) + " 30,40",
+                  "ShowPopupMenu " + std::to_string(static_cast<int>(OrganizeMenu::ItemPopup)) + " 50,60"}));
+    EXPECT_EQ(presenter.FocusPane(), OrganizePane::Tree);
+}
+
+TEST_F(OrganizePresenterTest, TheTipOfTheDayShowsOnceAndNotForARoadInWithACommand) {
+    const struct {
+        bool tips;
+        bool byCommand;
+        size_t shown;
+    } cases[] = {{true, false, 1}, {false, false, 0}, {true, true, 0}};
+    for (const auto& c : cases) {
+        dialogs.calls.clear();
+        state.options.ShowTips = c.tips;
+        state.OrganizeOpenedByCommand = c.byCommand;
+        FakeOrganizeView fresh;
+        OrganizePresenter p(OrganizeServices{context, files, handOver, dialogs, messageBox, locale}, fresh);
+        p.Load();
+        p.OnActivated();
+        p.OnActivated();
+        EXPECT_EQ(dialogs.calls.size(), c.shown) << c.tips << c.byCommand;
+    }
+}
+
 // --- Files
 
 TEST_F(OrganizePresenterTest, OpeningAnotherFileShowsItsTreeCaptionAndFileMenu) {
