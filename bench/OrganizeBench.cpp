@@ -58,8 +58,8 @@ struct Program {
     FakePauseWindow pauseWindow;
     ProgramContext context{state, fileSystem, systemInfo, shell, messageBox, regHandler, host, pauseWindow};
     Windows1252CodePage codePage;
-    modFileHandler files{fileSystem, codePage, regHandler, "C:\\Karvello", state.options,
-                         [](clsMenuCollection&, bool) {}};
+    modFileHandler files{fileSystem,     codePage,      regHandler,
+                         "C:\\Karvello", state.options, [](clsMenuCollection&, bool) {}};
     NoHandOver handOver;
     FakeOrganizeDialogs dialogs;
     FakeLocale locale;
