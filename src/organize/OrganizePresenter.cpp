@@ -335,6 +335,7 @@ void OrganizePresenter::OnTreeSelectionChanged(std::string_view key) {
     }
     FillList();
     ShowGroupStatus();
+    ShowToolbarStates();
 }
 
 void OrganizePresenter::SelectGroup(std::string_view name) {
@@ -418,10 +419,18 @@ void OrganizePresenter::SetStatusBarSelected() {
 
 void OrganizePresenter::OnListSelectionChanged() {
     SetStatusBarSelected();
+    ShowToolbarStates();
 }
 
 void OrganizePresenter::OnPaneFocused(OrganizePane pane) {
     focusPane_ = pane;
+    ShowToolbarStates();
+}
+
+// The toolbar is always in sight, so its buttons follow the selection at once; the menus take their states
+// when they open.
+void OrganizePresenter::ShowToolbarStates() {
+    SetCommandStates(OrganizeMenu::Toolbar);
 }
 
 // --- Views and settings
@@ -579,10 +588,11 @@ void OrganizePresenter::ShowOptions() {
     const OrganizeOptionsOutcome outcome = services_.Dialogs.ShowOptions(work_);
     if (outcome.ExitRequested)
         return; // the program is ending; the main window closes this one
-    if (outcome.SettingsChanged) {
-        SetModified();
+    // The options shape what the tree is handed to the program with (generated groups, Organized Folders),
+    // so closing must hand it over even when the tree itself is unchanged.
+    SetModified();
+    if (outcome.SettingsChanged)
         Refill();
-    }
 }
 
 void OrganizePresenter::ShowHelpPage(const char* address) {

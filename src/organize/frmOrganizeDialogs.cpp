@@ -11,6 +11,7 @@
 #include "organize/frmAddModify.h"
 #include "organize/frmItemExists.h"
 #include "organize/frmProperties.h"
+#include "organize/frmShortcutsList.h"
 #include "organize/frmWizard.h"
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32FileDetails.h"
@@ -113,7 +114,10 @@ void frmOrganizeDialogs::ShowTipOfTheDay() {
 
 // --- The windows of the Organize window itself and of the resident program.
 
-void frmOrganizeDialogs::ShowShortcutsList(clsMenuCollection&) {}
+void frmOrganizeDialogs::ShowShortcutsList(clsMenuCollection& collection) {
+    frmShortcutsList list(collection, parts_.Program.fileSystem, parts_.Program.registry);
+    list.Run(parts_.Instance, parts_.Owner);
+}
 
 OrganizeOptionsOutcome frmOrganizeDialogs::ShowOptions(clsMenuCollection& collection) {
     return parts_.Options ? parts_.Options(parts_.Owner, collection) : OrganizeOptionsOutcome{};

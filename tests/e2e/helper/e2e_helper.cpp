@@ -22,6 +22,10 @@
 #include <vector>
 
 namespace krv {
+
+// The commands on the common controls of a window (e2e_controls.cpp).
+int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>& arguments, bool& handled);
+
 namespace {
 
 using Arguments = std::vector<std::wstring>;
@@ -495,7 +499,12 @@ void Usage() {
         L"  resources PROGRAM.exe                            version strings, icon count, manifest\n"
         L"  window-menu HWND                                 entries of the first popup of its menu bar\n"
         L"  process-info PID                                 private bytes, working set, GDI and USER objects\n"
-        L"  standin --record FILE                            a window playing the running Karvello\n" +
+        L"  standin --record FILE                            a window playing the running Karvello\n"
+        L"  tree-items HWND | tree-select HWND TEXT          nodes of the window's tree view; select one\n"
+        L"  list-items HWND [COLUMNS] | list-select HWND ROW rows of its list view; select one (-1: none)\n"
+        L"  status-text HWND                                 the panels of its status bar\n"
+        L"  tree-count HWND                                  the number of nodes of its tree view\n"
+        L"  time-open MAINHWND CLASS                         ms until a hand-over's window shows, paints\n" +
         std::wstring(DialogControlCommandsUsage()));
 }
 
@@ -540,6 +549,9 @@ int Run(const Arguments& arguments) {
         return ProcessInfoCommand(command);
     if (name == L"standin")
         return StandInCommand(command);
+    bool handled = false;
+    if (const int result = RunControlCommand(name, command.positional, handled); handled)
+        return result;
     Usage();
     return 2;
 }
