@@ -61,7 +61,7 @@ bool ProgramOptionChanges::AddExplorerVerbs() {
     return krv::AddExplorerVerbs(parts_.Registry, parts_.QuotedExePath);
 }
 
-bool ProgramOptionChanges::RemoveExplorerVerbs() {
+ExplorerVerbRemoval ProgramOptionChanges::RemoveExplorerVerbs() {
     return krv::RemoveExplorerVerbs(parts_.Registry);
 }
 

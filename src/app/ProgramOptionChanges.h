@@ -54,7 +54,7 @@ public:
                                  bool withSystemFolders) override;
 
     bool AddExplorerVerbs() override;
-    bool RemoveExplorerVerbs() override;
+    ExplorerVerbRemoval RemoveExplorerVerbs() override;
 
 private:
     Parts parts_;

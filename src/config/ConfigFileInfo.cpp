@@ -122,16 +122,21 @@ ConfigFileInfo::ConfigFileInfo(modFileHandler& files, IFileDetails& details, IMe
                                modRegionalSettings& regional, ILocale& locale)
     : files_(files), details_(details), messages_(messages), regional_(regional), locale_(locale) {}
 
+const std::string& ConfigFileInfo::ShownFile() const {
+    // At the very first start nothing was loaded: the program began with its default tree, and the file
+    // it is saved to is the current one.
+    return files_.LoadedConfigFile().empty() ? files_.CurrentConfigFile() : files_.LoadedConfigFile();
+}
+
 std::optional<ConfigFilePage> ConfigFileInfo::Open() {
-    const std::string& path = files_.LoadedConfigFile();
+    const std::string& path = ShownFile();
     std::optional<FileDetails> details;
     if (!path.empty())
         details = details_.GetDetails(path);
     if (!details || (details->Attributes & FILE_ATTR_DIRECTORY) != 0) {
         // The message names the file that is missing: the one last loaded, which the editor may have opened
         // instead of the current one.
-        const std::string& missing = path.empty() ? files_.CurrentConfigFile() : path;
-        messages_.Show("File " + missing + " doesn't exist.", "Karvello", MessageButtons::Ok,
+        messages_.Show("File " + path + " doesn't exist.", "Karvello", MessageButtons::Ok,
                        MessageIcon::Critical);
         return std::nullopt;
     }
@@ -154,7 +159,7 @@ bool ConfigFileInfo::Close(bool accepted, const SummaryTexts& edited) {
     if (!accepted)
         return true;
     files_.Summary() = edited;
-    return files_.UpdateSummary(files_.LoadedConfigFile());
+    return files_.UpdateSummary(ShownFile());
 }
 
 } // namespace krv

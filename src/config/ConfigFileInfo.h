@@ -83,6 +83,9 @@ public:
     bool Close(bool accepted, const SummaryTexts& edited);
 
 private:
+    // The file the dialog shows and writes: the one last loaded, else the current one.
+    const std::string& ShownFile() const;
+
     modFileHandler& files_;
     IFileDetails& details_;
     IMessageBox& messages_;

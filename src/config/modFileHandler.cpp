@@ -241,11 +241,12 @@ std::string LoadProblemMessage(const ConfigLoadStatus& status) {
     return text;
 }
 
-void ReportLoadProblem(IMessageBox& messageBox, ConfigLoadStatus& status) {
+bool ReportLoadProblem(IMessageBox& messageBox, ConfigLoadStatus& status) {
     if (status.Reported || !status.NeedsReport())
-        return;
+        return false;
     status.Reported = true;
     messageBox.Show(LoadProblemMessage(status), "Karvello", MessageButtons::Ok, MessageIcon::Information);
+    return true;
 }
 
 std::string FormatFileDate(const DateTime& value) {

@@ -85,8 +85,9 @@ struct ConfigLoadStatus {
 // The message that tells the user of a load that was not clean: the file, what went wrong, and where its
 // content was kept. Empty when there is nothing to tell.
 std::string LoadProblemMessage(const ConfigLoadStatus& status);
-// Shows that message once per load (title "Karvello", information icon); later calls show nothing.
-void ReportLoadProblem(IMessageBox& messageBox, ConfigLoadStatus& status);
+// Shows that message once per load (title "Karvello", information icon); later calls show nothing. True when
+// it was shown now.
+bool ReportLoadProblem(IMessageBox& messageBox, ConfigLoadStatus& status);
 
 // Completes a tree that has just been read from a file: the program adds its fixed entries (and, when asked,
 // generates the System Folders group) and rebuilds the keyboard shortcut table.

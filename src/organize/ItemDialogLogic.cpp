@@ -53,13 +53,6 @@ clsMenuItem SampleItem(ItemKind kind, std::string_view name) {
     return sample;
 }
 
-void ClearKeyboardCodes(clsMenuCollection& collection, const std::vector<std::string>& names) {
-    for (const std::string& name : names) {
-        if (clsMenuItem* item = collection.GetMenuItemFromName(name))
-            item->SetKeyboardCode(-1);
-    }
-}
-
 void ComputeSubtreePaths(clsMenuCollection& collection, clsMenuItem& item) {
     collection.ItemFullPath(item);
     if (!item.IsGroup())
@@ -373,9 +366,16 @@ ItemParameters ItemDialogLogic::GetParameters() const {
     return parameters;
 }
 
+void TakeKeyboardShortcuts(clsMenuCollection& collection, const ItemParameters& parameters) {
+    for (const std::string& name : parameters.KeyboardTakenFrom) {
+        if (clsMenuItem* item = collection.GetMenuItemFromName(name))
+            item->SetKeyboardCode(-1);
+    }
+}
+
 clsMenuItem* AddItemFromParameters(clsMenuCollection& collection, std::string_view group,
                                    const ItemParameters& parameters) {
-    ClearKeyboardCodes(collection, parameters.KeyboardTakenFrom);
+    TakeKeyboardShortcuts(collection, parameters);
     return collection.AddNewMenuItem({
         .Caption = parameters.Caption,
         .OwnerName = std::string(group),
@@ -394,7 +394,7 @@ bool ChangeItemFromParameters(clsMenuCollection& collection, std::string_view it
     clsMenuItem* item = collection.GetMenuItemFromName(itemName);
     if (item == nullptr)
         return false;
-    ClearKeyboardCodes(collection, parameters.KeyboardTakenFrom);
+    TakeKeyboardShortcuts(collection, parameters);
     item->ModifyMenuItem(parameters.Caption, "", "", 0, parameters.FolderPath, parameters.ItemType,
                          parameters.OpenType, parameters.IsGroup(), 0, true, parameters.KeyboardCode,
                          parameters.UserDescription);

@@ -165,6 +165,8 @@ private:
     bool accepted_ = false;
 };
 
+// The items the user agreed to take the keyboard shortcut from (KeyboardTakenFrom) lose theirs.
+void TakeKeyboardShortcuts(clsMenuCollection& collection, const ItemParameters& parameters);
 // Applies an accepted dialog for a new item: adds it to group in its sorted place, clears the keyboard
 // code of the items it took the shortcut from, and returns the stored item (nullptr when nothing could be
 // stored).

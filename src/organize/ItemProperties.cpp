@@ -7,7 +7,7 @@
 #include "dialogs/modRegionalSettings.h"
 #include "model/clsMenuCollection.h"
 #include "model/clsMenuItem.h"
-#include "organize/OrganizeDialogs.h"
+#include "organize/ItemDialogLogic.h"
 
 namespace krv {
 namespace {
@@ -65,25 +65,8 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 
 bool ApplyItemChange(clsMenuCollection& collection, std::string_view itemName,
                      const ItemDialogResult& result) {
-    clsMenuItem* item = collection.GetMenuItemFromName(itemName);
-    if (item == nullptr)
-        return false;
-    item->SetCaption(result.Caption);
-    if (!item->IsGroup()) {
-        item->SetItemType(result.ItemType);
-        item->SetOpenType(result.OpenType);
-        item->SetFolderPath(result.FolderPath);
-        item->SetKeyboardCode(result.KeyboardCode);
-        item->SetIconIDDescription();
-    }
-    item->SetUserDescription(result.UserDescription);
-    item->SetTimeModified(DateTime::Now());
-    // The paths are made from the captions of the owners, so everything in list order after its group.
-    for (clsMenuItem& stored : collection) {
-        if (!stored.Separator())
-            collection.ItemFullPath(stored);
-    }
-    return true;
+    // The keyboard shortcuts the dialog took from other items have already gone from them.
+    return ChangeItemFromParameters(collection, itemName, ItemParameters{result, {}});
 }
 
 std::string ItemTypeText(const clsMenuItem& item) {

@@ -335,7 +335,7 @@ void OrganizePresenter::OnTreeSelectionChanged(std::string_view key) {
     }
     FillList();
     ShowGroupStatus();
-    SetCommandStates(OrganizeMenu::Toolbar);
+    ShowToolbarStates();
 }
 
 void OrganizePresenter::SelectGroup(std::string_view name) {
@@ -419,11 +419,17 @@ void OrganizePresenter::SetStatusBarSelected() {
 
 void OrganizePresenter::OnListSelectionChanged() {
     SetStatusBarSelected();
-    SetCommandStates(OrganizeMenu::Toolbar);
+    ShowToolbarStates();
 }
 
 void OrganizePresenter::OnPaneFocused(OrganizePane pane) {
     focusPane_ = pane;
+    ShowToolbarStates();
+}
+
+// The toolbar is always in sight, so its buttons follow the selection at once; the menus take their states
+// when they open.
+void OrganizePresenter::ShowToolbarStates() {
     SetCommandStates(OrganizeMenu::Toolbar);
 }
 
@@ -558,15 +564,17 @@ void OrganizePresenter::ShowProperties() {
     const clsMenuItem* item = SelectedItem();
     if (item == nullptr)
         return;
+    // A Change from the dialog or a rename of the folder on disk changes the working collection: like every
+    // edit it can be taken back, and the keyboard shortcuts are registered anew.
     const std::string name = item->Name();
-    const std::string action = "Properties of '" + item->Caption() + "'";
-    bool reported = false;
-    // Changes made in the dialog are one undo step.
-    if (!RecordDialogEdit(action, [&] { reported = services_.Dialogs.ShowItemProperties(work_, name); }) &&
-        reported) {
-        SetModified();
-        Refill();
-    }
+    RecordEdit([&] {
+        if (!services_.Dialogs.ShowItemProperties(work_, name))
+            return EditOutcome{};
+        const clsMenuItem* shown = work_.GetMenuItemFromName(name);
+        return EditOutcome{.Changed = true,
+                           .ShortcutsChanged = true,
+                           .Action = "Properties of '" + (shown != nullptr ? shown->Caption() : name) + "'"};
+    });
 }
 
 void OrganizePresenter::ShowShortcutsList() {
@@ -582,10 +590,11 @@ void OrganizePresenter::ShowOptions() {
     const OrganizeOptionsOutcome outcome = services_.Dialogs.ShowOptions(work_);
     if (outcome.ExitRequested)
         return; // the program is ending; the main window closes this one
-    if (outcome.SettingsChanged) {
-        SetModified();
+    // The options shape what the tree is handed to the program with (generated groups, Organized Folders),
+    // so closing must hand it over even when the tree itself is unchanged.
+    SetModified();
+    if (outcome.SettingsChanged)
         Refill();
-    }
 }
 
 void OrganizePresenter::ShowHelpPage(const char* address) {
@@ -852,10 +861,14 @@ bool OrganizePresenter::LoadFile(std::string_view path, bool quietly) {
     // tree until the editor hands a tree over.
     services_.HandOver.RebuildKeyboardShortcuts(services_.Program.state.MenuItems);
     view_.SetBusy(false);
+    // A file that did not load whole is told of once, also when it is opened without the other messages,
+    // and is never called successfully opened.
+    ConfigLoadStatus& status = services_.Files.LastLoadStatus();
     if (!ok) {
         if (!quietly)
             services_.Prompts.Show("Error opening configuration file " + NameForMessages(target),
                                    PROGRAM_TITLE, MessageButtons::Ok, MessageIcon::Critical);
+        ReportLoadProblem(services_.Prompts, status);
         return false;
     }
     work_.Clear();
@@ -871,7 +884,7 @@ bool OrganizePresenter::LoadFile(std::string_view path, bool quietly) {
     selectedTreeKey_ = ROOT_NODE_KEY;
     Refill();
     modified_ = false;
-    if (!quietly)
+    if (!ReportLoadProblem(services_.Prompts, status) && !quietly)
         services_.Prompts.Show(
             EditsCurrentFile() ? std::string("Default configuration file is successfully opened.")
                                : "Configuration file " + NameForMessages(target) + " is successfully opened.",

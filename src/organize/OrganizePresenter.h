@@ -214,6 +214,7 @@ private:
     void ShowGroupStatus();
     void UpdateStatusBar(const StatusBarTexts& texts);
     void ApplyToolbar();
+    void ShowToolbarStates();
     void SetViewChecks();
     void ToggleSetting(OrganizeCommand command);
     void OpenSelectedItem();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/Program.h"
+#include "organize/ItemDialogLogic.h"
 #include "organize/OrganizePresenter.h"
 #include "platform/SystemClipboard.h"
 #include "settings/modOptions.h"
@@ -202,9 +203,41 @@ bool OrganizePresenter::OnRenameFinished(std::string_view key, std::string_view 
     return accepted;
 }
 
-void OrganizePresenter::ChangeSelection() {}
+void OrganizePresenter::ChangeSelection() {
+    const clsMenuItem* selected = SelectedItem();
+    const std::string name = selected != nullptr ? selected->Name() : std::string(MIT_HF_ROOT);
+    if (!CanChange(name, services_.Prompts))
+        return;
+    const std::string group = selected->OwnerName();
+    RecordEdit([&] {
+        const ItemDialogRequest request{ItemDialogRequest::Mode::Change, "", name, group, ""};
+        const std::optional<ItemDialogResult> result = services_.Dialogs.ShowItemDialog(work_, request);
+        if (!result || !ChangeItemFromParameters(work_, name, ItemParameters{*result, {}}))
+            return EditOutcome{};
+        return EditOutcome{
+            .Changed = true, .ShortcutsChanged = true, .Action = "Change '" + result->Caption + "'"};
+    });
+}
 
-void OrganizePresenter::NewItem(std::string_view, std::string_view) {}
+void OrganizePresenter::NewItem(std::string_view requestedType, std::string_view path) {
+    const std::optional<std::string> group =
+        NewItemGroup(work_, NameOfKey(selectedTreeKey_), services_.Prompts);
+    if (!group)
+        return;
+    RecordEdit([&] {
+        const ItemDialogRequest request{ItemDialogRequest::Mode::New, std::string(requestedType), "", *group,
+                                        std::string(path)};
+        const std::optional<ItemDialogResult> result = services_.Dialogs.ShowItemDialog(work_, request);
+        const clsMenuItem* added =
+            result ? AddItemFromParameters(work_, *group, ItemParameters{*result, {}}) : nullptr;
+        if (added == nullptr)
+            return EditOutcome{};
+        return EditOutcome{.Changed = true,
+                           .ShortcutsChanged = true,
+                           .Action = "New '" + added->Caption() + "'",
+                           .Added = {added->Name()}};
+    });
+}
 
 void OrganizePresenter::SelectAll() {
     std::vector<int> rows(listRows_.size());

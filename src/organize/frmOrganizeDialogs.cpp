@@ -7,7 +7,11 @@
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmTip.h"
 #include "model/clsMenuCollection.h"
+#include "organize/ItemDialogLogic.h"
+#include "organize/frmAddModify.h"
+#include "organize/frmItemExists.h"
 #include "organize/frmProperties.h"
+#include "organize/frmShortcutsList.h"
 #include "organize/frmWizard.h"
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32FileDetails.h"
@@ -17,13 +21,47 @@ namespace krv {
 
 // --- The item dialog and the conflict dialog (frmAddModify, frmItemExists).
 
-std::optional<ItemDialogResult> frmOrganizeDialogs::ShowItemDialog(clsMenuCollection&,
-                                                                   const ItemDialogRequest&) {
-    return std::nullopt;
+namespace {
+
+// Marks the item dialog open for as long as it is shown, so that a second road in ("/ADD" from the
+// Explorer verb) brings the dialog to the front instead of starting another one under it.
+class ItemDialogOpenMark {
+public:
+    explicit ItemDialogOpenMark(bool& open) : open_(open) { open_ = true; }
+    ItemDialogOpenMark(const ItemDialogOpenMark&) = delete;
+    ItemDialogOpenMark& operator=(const ItemDialogOpenMark&) = delete;
+    ~ItemDialogOpenMark() { open_ = false; }
+
+private:
+    bool& open_;
+};
+
+} // namespace
+
+std::optional<ItemDialogResult> frmOrganizeDialogs::ShowItemDialog(clsMenuCollection& collection,
+                                                                   const ItemDialogRequest& request) {
+    return ShowItemDialogOver(parts_.Owner, collection, request);
 }
 
-ItemExistsAnswer frmOrganizeDialogs::AskItemExists(const clsMenuItem&, const clsMenuItem&) {
-    return ItemExistsAnswer::Cancel;
+std::optional<ItemDialogResult> frmOrganizeDialogs::ShowItemDialogOver(HWND owner,
+                                                                       clsMenuCollection& collection,
+                                                                       const ItemDialogRequest& request) {
+    std::optional<ItemParameters> parameters;
+    {
+        const ItemDialogOpenMark mark(parts_.Program.state.ItemDialogOpen);
+        parameters = RunItemDialog(parts_.Instance, owner, collection, parts_.Program.fileSystem, request);
+    }
+    if (!parameters)
+        return std::nullopt;
+    // The shortcuts the user agreed to take from other items are taken only now that the dialog was
+    // accepted; the caller registers the keyboard shortcuts anew.
+    TakeKeyboardShortcuts(collection, *parameters);
+    return static_cast<const ItemDialogResult&>(*parameters);
+}
+
+ItemExistsAnswer frmOrganizeDialogs::AskItemExists(const clsMenuItem& existing, const clsMenuItem& incoming) {
+    Win32Locale locale;
+    return RunItemExistsDialog(parts_.Instance, parts_.Owner, locale, existing, incoming);
 }
 
 // --- Properties, configuration file information, restore wizard, tip of the day (frmProperties,
@@ -32,13 +70,15 @@ ItemExistsAnswer frmOrganizeDialogs::AskItemExists(const clsMenuItem&, const cls
 bool frmOrganizeDialogs::ShowItemProperties(clsMenuCollection& collection, const std::string& itemName) {
     Win32FileDetails details;
     Win32Locale locale;
-    // Change opens the item dialog for the item over the properties and applies what it accepts.
-    const auto change = [this, &collection](const std::string& name) {
+    // Change opens the item dialog for the item over the properties and applies what it accepts. Owned by
+    // the properties dialog, it keeps that one disabled meanwhile, and closing it does not enable the
+    // editor under the still open properties.
+    const auto change = [this, &collection](HWND owner, const std::string& name) {
         const clsMenuItem* item = collection.GetMenuItemFromName(name);
         if (item == nullptr)
             return false;
         const ItemDialogRequest request{ItemDialogRequest::Mode::Change, "", name, item->OwnerName(), ""};
-        const std::optional<ItemDialogResult> result = ShowItemDialog(collection, request);
+        const std::optional<ItemDialogResult> result = ShowItemDialogOver(owner, collection, request);
         return result && ApplyItemChange(collection, name, *result);
     };
     frmProperties properties(
@@ -74,7 +114,10 @@ void frmOrganizeDialogs::ShowTipOfTheDay() {
 
 // --- The windows of the Organize window itself and of the resident program.
 
-void frmOrganizeDialogs::ShowShortcutsList(clsMenuCollection&) {}
+void frmOrganizeDialogs::ShowShortcutsList(clsMenuCollection& collection) {
+    frmShortcutsList list(collection, parts_.Program.fileSystem, parts_.Program.registry);
+    list.Run(parts_.Instance, parts_.Owner);
+}
 
 OrganizeOptionsOutcome frmOrganizeDialogs::ShowOptions(clsMenuCollection& collection) {
     return parts_.Options ? parts_.Options(parts_.Owner, collection) : OrganizeOptionsOutcome{};

@@ -45,6 +45,9 @@ public:
     ItemExistsAnswer AskItemExists(const clsMenuItem& existing, const clsMenuItem& incoming) override;
 
 private:
+    std::optional<ItemDialogResult> ShowItemDialogOver(HWND owner, clsMenuCollection& collection,
+                                                       const ItemDialogRequest& request);
+
     Parts parts_;
 };
 

@@ -256,7 +256,7 @@ void frmProperties::OnDelete() {
 }
 
 void frmProperties::OnChange() {
-    if (!services_.Change || !services_.Change(itemName_))
+    if (!services_.Change || !services_.Change(Handle(), itemName_))
         return;
     logic_->ItemChanged();
     FillItemTab();

@@ -24,9 +24,9 @@ struct PropertiesDialogServices {
     ILocale& Locale;
     // The placement store ("frmProp").
     clsRegHandler& Registry;
-    // Opens the item dialog for the item named by the argument and applies what the user accepts; true
-    // when the item was changed.
-    std::function<bool(const std::string& itemName)> Change;
+    // Opens the item dialog over owner (the properties dialog, which it keeps disabled meanwhile) for the
+    // item named itemName and applies what the user accepts; true when the item was changed.
+    std::function<bool(HWND owner, const std::string& itemName)> Change;
     // The questions and refusals; nullptr gives message boxes owned by the dialog.
     IMessageBox* Messages = nullptr;
 };

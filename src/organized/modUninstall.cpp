@@ -74,9 +74,12 @@ void RunUninstall(clsRegHandler& registry, IFileSystem& fileSystem, IMessageBox&
                   IUninstallHost& host) {
     if (!host.HasWindowsDirectory())
         return;
+    // Installers often store the command as an expandable text ("%ProgramFiles%\..."), which is started
+    // with its references replaced.
     std::string uninstallCommand;
-    if (!registry.GetKeyValue(RegistryRoot::CurrentUser, REG_KEY_SETTINGS, REG_VALUE_UNINSTALL_STRING,
-                              uninstallCommand))
+    if (!registry.GetKeyValueExpanded(
+            RegistryRoot::CurrentUser, REG_KEY_SETTINGS, REG_VALUE_UNINSTALL_STRING,
+            [&host](std::string_view text) { return host.ExpandEnvironment(text); }, uninstallCommand))
         return;
     std::string windowText;
     if (!registry.GetKeyValue(RegistryRoot::CurrentUser, REG_KEY_PROGRAM, REG_VALUE_HWND, windowText))

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "platform/FileSystem.h"
@@ -22,6 +23,8 @@ public:
     virtual bool WindowExists(int64_t handle) = 0;
     // Posts the registered hand-over message, both parameters 0, without waiting for an answer.
     virtual void PostHandOverMessage(int64_t handle) = 0;
+    // Replaces the %NAME% references of a text by the values of the environment.
+    virtual std::string ExpandEnvironment(std::string_view text) = 0;
     // Starts a command line in a normal, focused window without waiting for it.
     virtual bool StartCommand(std::string_view commandLine) = 0;
 };

@@ -9,6 +9,8 @@ namespace {
 // (HKEY_CURRENT_USER\Software\Classes). A standard user may not write the machine's part, so the verbs are
 // written to and removed from the user's part, while the test for their presence reads the merged view.
 constexpr const char* kUserClasses = "Software\\Classes\\";
+// The machine's part of HKEY_CLASSES_ROOT, which only an administrator may change.
+constexpr const char* kMachineClasses = "Software\\Classes\\";
 
 constexpr const char* kFolderShell = "Directory\\shell";
 constexpr const char* kFolderVerb = "Organize Folder";
@@ -32,6 +34,12 @@ bool FolderVerbPresent(clsRegHandler& registry) {
     return registry.GetKeyValue(RegistryRoot::ClassesRoot, kFolderVerbKey, kDefaultValue, caption) ||
            registry.GetKeyValue(RegistryRoot::CurrentUser, UserClassKey(kFolderVerbKey), kDefaultValue,
                                 caption);
+}
+
+bool MachineVerbPresent(clsRegHandler& registry, std::string_view verbKey) {
+    std::string caption;
+    return registry.GetKeyValue(RegistryRoot::LocalMachine, kMachineClasses + std::string(verbKey),
+                                kDefaultValue, caption);
 }
 
 bool WriteVerb(clsRegHandler& registry, std::string_view verbKey, std::string_view caption,
@@ -67,12 +75,16 @@ bool AddExplorerVerbs(clsRegHandler& registry, std::string_view quotedExePath) {
     return folderWritten && driveWritten;
 }
 
-bool RemoveExplorerVerbs(clsRegHandler& registry) {
+// The user's verbs go first; what the machine holds is looked at afterwards, since the user's deletions fail
+// where only the machine has the verbs, and that is no failure to report as such.
+ExplorerVerbRemoval RemoveExplorerVerbs(clsRegHandler& registry) {
     if (!FolderVerbPresent(registry))
-        return true;
+        return ExplorerVerbRemoval::Removed;
     const bool folderDeleted = DeleteVerb(registry, kFolderShell, kFolderVerb);
     const bool driveDeleted = DeleteVerb(registry, kDriveShell, kDriveVerb);
-    return folderDeleted && driveDeleted;
+    if (MachineVerbPresent(registry, kFolderVerbKey) || MachineVerbPresent(registry, kDriveVerbKey))
+        return ExplorerVerbRemoval::KeptForAllUsers;
+    return folderDeleted && driveDeleted ? ExplorerVerbRemoval::Removed : ExplorerVerbRemoval::Failed;
 }
 
 } // namespace krv

@@ -108,8 +108,9 @@ OptionChangePlan DecideOptionChanges(const Options& current, const Options& base
     return plan;
 }
 
-void CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& collection,
-                           const Options& current, const OptionChangeServices& services) {
+OptionActionsOutcome CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& collection,
+                                           const Options& current, const OptionChangeServices& services) {
+    OptionActionsOutcome outcome;
     const bool withSystemFolders = current.AdvancedOptions[ADVC5_SYSTEM_FOLDERS_IN_DIRECTORIES];
     for (OptionAction action : plan.InOrder()) {
         switch (action) {
@@ -149,13 +150,15 @@ void CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& coll
                                                               withSystemFolders);
             break;
         case OptionAction::RemoveExplorerVerbs:
-            services.ExplorerVerbs.RemoveExplorerVerbs();
+            outcome.ExplorerVerbsKeptForAllUsers =
+                services.ExplorerVerbs.RemoveExplorerVerbs() == ExplorerVerbRemoval::KeptForAllUsers;
             break;
         case OptionAction::AddExplorerVerbs:
             services.ExplorerVerbs.AddExplorerVerbs();
             break;
         }
     }
+    return outcome;
 }
 
 } // namespace krv

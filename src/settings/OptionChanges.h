@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "organized/modShortcuts.h"
+#include "settings/ExplorerVerbs.h"
 #include "settings/modOptions.h"
 
 namespace krv {
@@ -48,12 +49,13 @@ public:
                                          const clsMenuCollection& collection, bool withSystemFolders) = 0;
 };
 
-// Explorer's context-menu verbs; the results are not shown to the user.
+// Explorer's context-menu verbs. Failures are not shown to the user; verbs that stay because they are the
+// machine's are.
 class IExplorerVerbs {
 public:
     virtual ~IExplorerVerbs() = default;
     virtual bool AddExplorerVerbs() = 0;
-    virtual bool RemoveExplorerVerbs() = 0;
+    virtual ExplorerVerbRemoval RemoveExplorerVerbs() = 0;
 };
 
 // The keyboard hook that carries the hot keys.
@@ -108,8 +110,14 @@ struct OptionChangePlan {
 // Compares the current options with the baseline (the options when the dialog opened or was last applied).
 OptionChangePlan DecideOptionChanges(const Options& current, const Options& baseline);
 
+// What carrying out the actions found that the user should hear of.
+struct OptionActionsOutcome {
+    // The option was switched off, but Explorer keeps showing the verbs registered for all users.
+    bool ExplorerVerbsKeptForAllUsers = false;
+};
+
 // Carries the tree and directory actions of a plan out on collection, in the fixed order.
-void CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& collection,
-                           const Options& current, const OptionChangeServices& services);
+OptionActionsOutcome CarryOutOptionActions(const OptionChangePlan& plan, clsMenuCollection& collection,
+                                           const Options& current, const OptionChangeServices& services);
 
 } // namespace krv

@@ -249,14 +249,18 @@ void OptionsDialogLogic::ApplyOptionChanges() {
 
     // The program's own tree changes on a scratch copy, so that the popup menu is built once from the
     // finished tree; the Organize window's tree changes in place.
+    OptionActionsOutcome outcome;
     if (forMainCollection_) {
-        services_.Changes.Menu.RebuildPopupMenu(*collection_, [this, &plan](clsMenuCollection& scratch) {
-            CarryOutOptionActions(plan, scratch, services_.CurrentOptions, services_.Changes);
+        services_.Changes.Menu.RebuildPopupMenu(*collection_, [&](clsMenuCollection& scratch) {
+            outcome = CarryOutOptionActions(plan, scratch, services_.CurrentOptions, services_.Changes);
         });
     } else {
-        CarryOutOptionActions(plan, *collection_, services_.CurrentOptions, services_.Changes);
+        outcome = CarryOutOptionActions(plan, *collection_, services_.CurrentOptions, services_.Changes);
     }
     settingsChanged_ = true;
+    if (outcome.ExplorerVerbsKeptForAllUsers)
+        services_.MessageBox.Show(VERBS_KEPT_FOR_ALL_USERS, VERBS_KEPT_FOR_ALL_USERS_TITLE,
+                                  MessageButtons::Ok, MessageIcon::Information);
 }
 
 void OptionsDialogLogic::SaveOptions() {

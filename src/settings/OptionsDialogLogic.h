@@ -37,6 +37,11 @@ const char* TabDescription(OptionsTab tab);
 
 inline constexpr const char* EXIT_QUESTION = "Are you sure you want to exit and close Karvello?";
 inline constexpr const char* EXIT_QUESTION_TITLE = "Exit Karvello";
+// Shown when the Explorer option was switched off but the verbs are the whole machine's.
+inline constexpr const char* VERBS_KEPT_FOR_ALL_USERS =
+    "The \"Organize Folder\" entry of Explorer's context menu is set up for all users of this computer, so "
+    "Karvello cannot remove it. An administrator can remove it.";
+inline constexpr const char* VERBS_KEPT_FOR_ALL_USERS_TITLE = "Karvello";
 
 // What the dialog works with.
 struct OptionsDialogServices {

@@ -30,6 +30,19 @@ bool clsRegHandler::SetKeyValue(RegistryRoot root, std::string_view keyPath, std
 
 bool clsRegHandler::GetKeyValue(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
                                 std::string& text) {
+    return ReadText(root, keyPath, valueName, nullptr, text);
+}
+
+bool clsRegHandler::GetKeyValueExpanded(RegistryRoot root, std::string_view keyPath,
+                                        std::string_view valueName, const ExpandReferences& expand,
+                                        std::string& text) {
+    return ReadText(root, keyPath, valueName, &expand, text);
+}
+
+// Without expand, an expandable text is a type like any other that is not read, so callers of GetKeyValue
+// keep what they always had.
+bool clsRegHandler::ReadText(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+                             const ExpandReferences* expand, std::string& text) {
     const auto value = registry_.QueryValue(root, keyPath, valueName);
     if (!value) {
         text.clear();
@@ -37,6 +50,8 @@ bool clsRegHandler::GetKeyValue(RegistryRoot root, std::string_view keyPath, std
     }
     if (value->type == RegistryValueType::String)
         text = DecodeRegistryString(value->data);
+    else if (value->type == RegistryValueType::ExpandString && expand != nullptr)
+        text = (*expand)(DecodeRegistryString(value->data));
     else if (value->type == RegistryValueType::DWord)
         text = std::to_string(static_cast<int32_t>(DecodeRegistryDWord(value->data)));
     return true;

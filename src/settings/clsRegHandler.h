@@ -1,11 +1,12 @@
 #pragma once
 // clsRegHandler: the registry operations both programs need, each reporting success as a boolean.
 
-#include "platform/Registry.h"
-
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+
+#include "platform/Registry.h"
 
 namespace krv {
 
@@ -31,6 +32,11 @@ public:
     // false and an empty text; a value of any other type gives true and leaves text as it was.
     bool GetKeyValue(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
                      std::string& text);
+    // The same, and a REG_EXPAND_SZ value reads as its text with the %NAME% references replaced by expand,
+    // as Windows does when it runs such a command line; GetKeyValue leaves that type's text unread.
+    using ExpandReferences = std::function<std::string(std::string_view)>;
+    bool GetKeyValueExpanded(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+                             const ExpandReferences& expand, std::string& text);
     // Reads a REG_DWORD value. True with the stored number; false with 0 when the value is missing or is not
     // a REG_DWORD.
     bool GetKeyValueDWord(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
@@ -40,6 +46,9 @@ public:
                            uint32_t number);
 
 private:
+    bool ReadText(RegistryRoot root, std::string_view keyPath, std::string_view valueName,
+                  const ExpandReferences* expand, std::string& text);
+
     IRegistry& registry_;
 };
 

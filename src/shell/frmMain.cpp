@@ -398,7 +398,11 @@ void frmMain::InitOrganizeWindow(std::string_view command) {
         organize_->Presenter().Init(command);
 }
 
-void frmMain::BringItemDialogToFront() {}
+void frmMain::BringItemDialogToFront() {
+    // The item dialog is the Organize window's most recent popup while it is open.
+    if (organize_ && organize_->Handle() != nullptr)
+        ::SetForegroundWindow(::GetLastActivePopup(organize_->Handle()));
+}
 
 bool frmMain::TranslateWindowAccelerators(MSG& msg) {
     return organize_ && organize_->TranslateAccelerators(msg);

@@ -33,6 +33,10 @@ void Win32UninstallHost::PostHandOverMessage(int64_t handle) {
         PostMessageW(ToWindow(handle), handOverMessage_, 0, 0);
 }
 
+std::string Win32UninstallHost::ExpandEnvironment(std::string_view text) {
+    return system_.ExpandEnvironment(text);
+}
+
 bool Win32UninstallHost::StartCommand(std::string_view commandLine) {
     // The stored command is a whole command line (program and arguments), so it goes to CreateProcessW
     // as it is, which also finds a program named without its folder.

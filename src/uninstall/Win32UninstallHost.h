@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "organized/modUninstall.h"
+#include "platform/win32/Win32SystemInfo.h"
 
 namespace krv {
 
@@ -15,10 +16,12 @@ public:
     bool HasWindowsDirectory() override;
     bool WindowExists(int64_t handle) override;
     void PostHandOverMessage(int64_t handle) override;
+    std::string ExpandEnvironment(std::string_view text) override;
     bool StartCommand(std::string_view commandLine) override;
 
 private:
     UINT handOverMessage_;
+    Win32SystemInfo system_;
 };
 
 } // namespace krv

@@ -104,9 +104,9 @@ bool FakeOptionChanges::AddExplorerVerbs() {
     log_.push_back("AddExplorerVerbs");
     return true;
 }
-bool FakeOptionChanges::RemoveExplorerVerbs() {
+ExplorerVerbRemoval FakeOptionChanges::RemoveExplorerVerbs() {
     log_.push_back("RemoveExplorerVerbs");
-    return true;
+    return verbRemoval;
 }
 void FakeOptionChanges::InstallKeyboardHook() {
     log_.push_back("InstallKeyboardHook");

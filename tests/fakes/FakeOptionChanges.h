@@ -23,6 +23,8 @@ public:
     }
     const std::vector<std::string>& Log() const { return log_; }
     void ClearLog() { log_.clear(); }
+    // What RemoveExplorerVerbs answers.
+    ExplorerVerbRemoval verbRemoval = ExplorerVerbRemoval::Removed;
 
     // The tree actions add and remove a marker item of the same name, so that tests see which collection
     // they changed.
@@ -44,7 +46,7 @@ public:
                                  bool withSystemFolders) override;
 
     bool AddExplorerVerbs() override;
-    bool RemoveExplorerVerbs() override;
+    ExplorerVerbRemoval RemoveExplorerVerbs() override;
 
     void InstallKeyboardHook() override;
     void RemoveKeyboardHook() override;

@@ -186,8 +186,9 @@ protected:
                 shell,
                 locale,
                 regHandler,
-                [this](const std::string& name) {
+                [this](HWND owner, const std::string& name) {
                     changed.push_back(name);
+                    changeOwner = owner;
                     tree.GetMenuItemFromName(name)->SetCaption("Docs changed");
                     return true;
                 },
@@ -207,6 +208,7 @@ protected:
     clsRegHandler regHandler{registry};
     ScriptedMessageBox messages;
     std::vector<std::string> changed;
+    HWND changeOwner = nullptr;
 };
 
 TEST_F(PropertiesWinTest, ShowsTheItemAndItsFolderAndAppliesAttributes) {
@@ -256,6 +258,9 @@ TEST_F(PropertiesWinTest, ShowsTheItemAndItsFolderAndAppliesAttributes) {
     EXPECT_EQ(ClipboardText(), docs);
     Click(box, IDC_PROP_CHANGE);
     EXPECT_EQ(changed, std::vector<std::string>{"N1"});
+    // The item dialog is owned by the properties dialog: closing it must not enable the editor under the
+    // properties, which stay modal.
+    EXPECT_EQ(changeOwner, box);
     EXPECT_EQ(ItemText(box, IDC_PROP_NAME), "Docs changed") << "the item tab is filled again";
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(box, IDC_PROP_APPLY)));
     EXPECT_TRUE(messages.shown.empty());

@@ -6,6 +6,7 @@
 
 #include "platform/Text.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32SystemInfo.h"
 #include "settings/clsRegHandler.h"
 
 namespace krv {
@@ -108,6 +109,23 @@ TEST_F(Win32RegistryTest, GetKeyValueByType) {
     EXPECT_EQ(data, (std::vector<BYTE>{0xEF, 0xBE, 0xAD, 0xDE}));
     EXPECT_TRUE(reg.GetKeyValueDWord(HKCU, kTestKey, "Saved", number));
     EXPECT_EQ(number, 0xDEADBEEFu);
+}
+
+// The uninstall command as installers store it: REG_EXPAND_SZ, read back with the system's own expansion.
+TEST_F(Win32RegistryTest, ExpandableTextsReadWithTheirReferencesReplaced) {
+    const std::wstring stored = L"\"%SystemRoot%\\Unkarvel.exe\" /S";
+    std::vector<BYTE> data(reinterpret_cast<const BYTE*>(stored.c_str()),
+                           reinterpret_cast<const BYTE*>(stored.c_str() + stored.size() + 1));
+    PutRaw("UninstallString", REG_EXPAND_SZ, data);
+    Win32SystemInfo system;
+    const clsRegHandler::ExpandReferences expand = [&system](std::string_view text) {
+        return system.ExpandEnvironment(text);
+    };
+
+    std::string text;
+    ASSERT_TRUE(reg.GetKeyValueExpanded(HKCU, kTestKey, "UninstallString", expand, text));
+    EXPECT_EQ(Utf8ToUpper(text), Utf8ToUpper("\"" + system.WindowsFolder() + "\\Unkarvel.exe\" /S"));
+    EXPECT_EQ(text.find('%'), std::string::npos) << text;
 }
 
 TEST_F(Win32RegistryTest, LongValuesAreReadWhole) {

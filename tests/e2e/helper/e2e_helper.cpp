@@ -4,6 +4,7 @@
 //
 // Results go to standard output in UTF-8, one item a line; the exit code is 0 on success, 1 when the
 // window, dialog or button was not found in time (or the call failed) and 2 for a wrong command line.
+#include "ControlCommands.h"
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 
@@ -22,6 +23,8 @@
 
 namespace krv {
 
+// The commands on the common controls of a window (e2e_controls.cpp).
+int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>& arguments, bool& handled);
 // The Organize window's commands (organize_panes.cpp).
 int OrganizePanesCommand(const std::vector<std::wstring>& positional);
 int DropFilesCommand(const std::vector<std::wstring>& positional);
@@ -211,6 +214,7 @@ int WindowInfoCommand(const CommandLine& command) {
     Print(L"class=" + WindowClass(window));
     Print(L"title=" + WindowText(window));
     Print(L"visible=" + std::to_wstring(::IsWindowVisible(window) ? 1 : 0));
+    Print(L"enabled=" + std::to_wstring(::IsWindowEnabled(window) ? 1 : 0));
     Print(L"pid=" + std::to_wstring(processId));
     return 0;
 }
@@ -499,8 +503,14 @@ void Usage() {
         L"  window-menu HWND                                 entries of the first popup of its menu bar\n"
         L"  process-info PID                                 private bytes, working set, GDI and USER objects\n"
         L"  standin --record FILE                            a window playing the running Karvello\n"
+        L"  tree-items HWND | tree-select HWND TEXT          nodes of the window's tree view; select one\n"
+        L"  list-items HWND [COLUMNS] | list-select HWND ROW rows of its list view; select one (-1: none)\n"
+        L"  status-text HWND                                 the panels of its status bar\n"
+        L"  tree-count HWND                                  the number of nodes of its tree view\n"
+        L"  time-open MAINHWND CLASS                         ms until a hand-over's window shows, paints\n"
         L"  organize-panes HWND                              nodes and rows of the Organize window\n"
-        L"  drop-files X Y PATH...                           drags PATH in through OLE, drops at X, Y");
+        L"  drop-files X Y PATH...                           drags PATH in through OLE, drops at X, Y\n" +
+        std::wstring(DialogControlCommandsUsage()));
 }
 
 int Run(const Arguments& arguments) {
@@ -508,6 +518,8 @@ int Run(const Arguments& arguments) {
         Usage();
         return 2;
     }
+    if (const std::optional<int> result = RunDialogControlCommand(arguments))
+        return *result;
     const std::wstring& name = arguments[0];
     const CommandLine command = Parse(Arguments(arguments.begin() + 1, arguments.end()));
     const bool needsHandle = name == L"window-info" || name == L"wait-gone" || name == L"resources" ||
@@ -546,6 +558,9 @@ int Run(const Arguments& arguments) {
         return OrganizePanesCommand(command.positional);
     if (name == L"drop-files")
         return DropFilesCommand(command.positional);
+    bool handled = false;
+    if (const int result = RunControlCommand(name, command.positional, handled); handled)
+        return result;
     Usage();
     return 2;
 }

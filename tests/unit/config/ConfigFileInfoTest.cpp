@@ -101,6 +101,20 @@ TEST_F(ConfigFileInfoTest, FilePageShowsTheFileLastLoaded) {
     EXPECT_TRUE(messages.Shown().empty());
 }
 
+TEST_F(ConfigFileInfoTest, WithNothingLoadedTheCurrentFileIsShownAndWrittenOnceItExists) {
+    // The first start begins with the default tree and saves it to the current file without loading it.
+    fs.AddFile(kFile, items);
+    details.Set(kFile, {"TREE~1.KRV", 512, {}, {}, {}, FILE_ATTR_ARCHIVE});
+    handler.SetCurrentConfigFile(kFile);
+    handler.SetLoadedConfigFile("");
+    const auto page = info.Open();
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->Name, "tree.krvc");
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_TRUE(info.Close(true, {"Title", "", "", "", ""}));
+    EXPECT_EQ(fs.Content(kFile), FileBuilder().Raw(items).SummaryBlock("[SUMMARY_TITLE:]", "Title").Bytes());
+}
+
 TEST_F(ConfigFileInfoTest, AMissingFileIsNamedInTheMessage) {
     handler.SetCurrentConfigFile("C:\\Program Files\\Karvello\\default.krvc");
     struct Case {

@@ -126,8 +126,8 @@ TEST_F(KeepingTheTreeTest, AFileThatLoadedCleanlyIsNeitherCopiedNorReported) {
 TEST_F(KeepingTheTreeTest, TheProblemIsShownOnceAsANotice) {
     fs.AddFile(kFile, "not a tree");
     Load();
-    ReportLoadProblem(messages, handler.LastLoadStatus());
-    ReportLoadProblem(messages, handler.LastLoadStatus());
+    EXPECT_TRUE(ReportLoadProblem(messages, handler.LastLoadStatus()));
+    EXPECT_FALSE(ReportLoadProblem(messages, handler.LastLoadStatus()));
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].title, "Karvello");
     EXPECT_EQ(messages.Shown()[0].icon, MessageIcon::Information);

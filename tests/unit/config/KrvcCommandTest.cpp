@@ -148,6 +148,30 @@ TEST_F(KrvcTest, FilesWithoutAPersonalGroupFailTheCheckAndAreNotRewritten) {
     }
 }
 
+// A rewrite over its own input whose new content cannot be written whole (a full disk) leaves the input as it
+// was, also when it is forced over a file that did not load, whose copy then cannot be made either.
+TEST_F(KrvcTest, ARewriteThatCannotFinishLeavesItsInputAsItWas) {
+    const std::pair<const char*, std::string> inputs[] = {
+        {"configuration file", SampleFile()},
+        {"random bytes", std::string("\x13\xfe\x00\x9a\x00\x00zq\x81", 9)},
+    };
+    for (const auto& [name, content] : inputs) {
+        for (const size_t written : {size_t{0}, size_t{7}, content.size() / 2}) {
+            SCOPED_TRACE(std::string(name) + ", " + std::to_string(written) + " bytes");
+            fs = FakeFileSystem();
+            fs.AddFile("w/in.krvc", content);
+            const std::vector<std::string> before = fs.AllPaths();
+            fs.FailReplaceAfterBytes(written);
+
+            EXPECT_EQ(Run({"rewrite", "w/in.krvc", "w/in.krvc", "--force"}), KRVC_FAILED);
+
+            EXPECT_EQ(err.str(), "krvc: cannot save w/in.krvc\n");
+            EXPECT_EQ(fs.Content("w/in.krvc"), content);
+            EXPECT_EQ(fs.AllPaths(), before);
+        }
+    }
+}
+
 TEST_F(KrvcTest, ACutOffFileFailsTheCheck) {
     const std::string cut = SampleFile().substr(0, SampleFile().find("[MIT_PATHS_SYSTEM:]") - 8);
     fs.AddFile("cut.krvc", cut);

@@ -635,12 +635,9 @@ TEST_F(EditingTest, EachCommandIsUndoneAndRedoneExactlyWithItsSelection) {
     }
 }
 
-TEST_F(EditingTest, ADialogThatChangesNothingLeavesNoUndoStep) {
-    dialogs.propertiesChange = [](clsMenuCollection&) {};
-    SelectRows(MIT_GROUP_USER, {"P"});
-    P().OnCommand(C::ViewProperties);
+TEST_F(EditingTest, AShortcutsListThatChangesNothingLeavesNoUndoStep) {
     P().OnCommand(C::ToolsFolderShortcutsList);
-    EXPECT_EQ(dialogs.calls, (std::vector<std::string>{"ShowItemProperties P", "ShowShortcutsList"}));
+    EXPECT_EQ(dialogs.calls, std::vector<std::string>{"ShowShortcutsList"});
     P().OnMenuOpening(OrganizeMenu::Edit);
     EXPECT_FALSE(view.enabled.at(C::EditUndo));
 }

@@ -31,6 +31,14 @@ public:
         posted.push_back(handle);
         transferWhenPosted = registry_.String(kUser, REG_KEY_PROGRAM, "TRANSFER");
     }
+    // One variable is known, as an environment would hold it.
+    std::string ExpandEnvironment(std::string_view text) override {
+        std::string expanded(text);
+        const std::string reference = "%ProgramFiles%";
+        for (size_t at = expanded.find(reference); at != std::string::npos; at = expanded.find(reference))
+            expanded.replace(at, reference.size(), "C:\\Program Files");
+        return expanded;
+    }
     bool StartCommand(std::string_view commandLine) override {
         started.emplace_back(commandLine);
         return true;
@@ -193,6 +201,30 @@ TEST_F(UninstallTest, OnlyFoldersNamedOrganizedFoldersAreEverDeleted) {
     EXPECT_FALSE(disk.Exists(kSendToDir));
     EXPECT_TRUE(disk.FileExists("C:\\Users\\ann\\Documents\\thesis.doc"));
     EXPECT_EQ(host.started.size(), 2u);
+}
+
+// Installers store the command as a plain or as an expandable text; only the expandable one has its
+// references replaced, so a plain text with a percent sign starts as it was written.
+TEST_F(UninstallTest, TheCommandStartsWithItsReferencesExpandedWhenItsTypeAsksForIt) {
+    struct Case {
+        RegistryValueType type;
+        const char* stored;
+        const char* started;
+    };
+    const Case cases[] = {
+        {RegistryValueType::ExpandString, "\"%ProgramFiles%\\Karvello\\Uninstall.exe\" /S",
+         "\"C:\\Program Files\\Karvello\\Uninstall.exe\" /S"},
+        {RegistryValueType::ExpandString, "%Unknown%\\u.exe", "%Unknown%\\u.exe"},
+        {RegistryValueType::String, "%ProgramFiles%\\u.exe", "%ProgramFiles%\\u.exe"},
+    };
+    for (const Case& c : cases) {
+        registry.Put(kUser, REG_KEY_SETTINGS, "UninstallString", {c.type, EncodeRegistryString(c.stored)});
+        host.started.clear();
+
+        Run();
+
+        EXPECT_EQ(host.started, std::vector<std::string>{c.started}) << c.stored;
+    }
 }
 
 TEST(OrganizedFoldersPathTest, AcceptsAbsolutePathsEndingInTheDirectoryName) {

@@ -10,25 +10,29 @@ namespace {
 
 constexpr auto HKCU = RegistryRoot::CurrentUser;
 constexpr auto HKCR = RegistryRoot::ClassesRoot;
+constexpr auto HKLM = RegistryRoot::LocalMachine;
 constexpr const char* kExe = "\"C:\\Program Files\\Karvello\\Karvello.exe\"";
 constexpr const char* kUserFolderVerb = "Software\\Classes\\Directory\\shell\\Organize Folder";
 constexpr const char* kUserDriveVerb = "Software\\Classes\\Drive\\shell\\Organize Drive";
+constexpr const char* kMachineFolderVerb = "Software\\Classes\\Directory\\shell\\Organize Folder";
+constexpr const char* kMachineDriveVerb = "Software\\Classes\\Drive\\shell\\Organize Drive";
 
-// HKEY_CLASSES_ROOT as Windows shows it: the user's classes first, then the machine's (kept in the fake's
-// own ClassesRoot). Writes go where they are addressed.
+// HKEY_CLASSES_ROOT as Windows shows it: the user's classes first, then the machine's (HKEY_LOCAL_MACHINE's
+// Software\Classes). Writes go where they are addressed.
 class MergedClassesRegistry final : public IRegistry {
 public:
     explicit MergedClassesRegistry(FakeRegistry& store) : store_(store) {}
     bool OpenKey(RegistryRoot root, std::string_view path) override {
-        if (root == HKCR && store_.OpenKey(HKCU, UserPath(path)))
-            return true;
+        if (root == HKCR)
+            return store_.OpenKey(HKCU, UserPath(path)) || store_.OpenKey(HKLM, UserPath(path));
         return store_.OpenKey(root, path);
     }
     bool CreateKey(RegistryRoot root, std::string_view path) override { return store_.CreateKey(root, path); }
     std::optional<RegistryValue> QueryValue(RegistryRoot root, std::string_view path,
                                             std::string_view name) override {
-        if (root == HKCR && store_.OpenKey(HKCU, UserPath(path)))
-            return store_.QueryValue(HKCU, UserPath(path), name);
+        if (root == HKCR)
+            return store_.OpenKey(HKCU, UserPath(path)) ? store_.QueryValue(HKCU, UserPath(path), name)
+                                                        : store_.QueryValue(HKLM, UserPath(path), name);
         return store_.QueryValue(root, path, name);
     }
     bool SetValue(RegistryRoot root, std::string_view path, std::string_view name,
@@ -61,7 +65,7 @@ TEST_F(ExplorerVerbsTest, AddingWritesBothVerbsForTheCurrentUser) {
     EXPECT_EQ(store.String(HKCU, std::string(kUserFolderVerb) + "\\command", ""), command);
     EXPECT_EQ(store.String(HKCU, kUserDriveVerb, ""), "&Organize Drive");
     EXPECT_EQ(store.String(HKCU, std::string(kUserDriveVerb) + "\\command", ""), command);
-    EXPECT_FALSE(store.KeyExists(HKCR, "Directory\\shell\\Organize Folder"));
+    EXPECT_FALSE(store.KeyExists(HKLM, kMachineFolderVerb));
     EXPECT_EQ(store.ChangeCount(), 4);
 
     // Explorer now sees the verb, so a second request writes nothing.
@@ -71,7 +75,7 @@ TEST_F(ExplorerVerbsTest, AddingWritesBothVerbsForTheCurrentUser) {
 
 TEST_F(ExplorerVerbsTest, AFolderVerbAlreadyShownByExplorerIsLeftAsItIs) {
     // Registered for the whole machine by an administrator: the drive verb is missing but is not added.
-    store.PutString(HKCR, "Directory\\shell\\Organize Folder", "", "&Organize Folder");
+    store.PutString(HKLM, kMachineFolderVerb, "", "&Organize Folder");
     const int before = store.ChangeCount();
     EXPECT_TRUE(AddExplorerVerbs(reg, kExe));
     EXPECT_EQ(store.ChangeCount(), before);
@@ -80,14 +84,14 @@ TEST_F(ExplorerVerbsTest, AFolderVerbAlreadyShownByExplorerIsLeftAsItIs) {
 
 TEST_F(ExplorerVerbsTest, RemovingDeletesBothVerbsWithTheirCommands) {
     ASSERT_TRUE(AddExplorerVerbs(reg, kExe));
-    EXPECT_TRUE(RemoveExplorerVerbs(reg));
+    EXPECT_EQ(RemoveExplorerVerbs(reg), ExplorerVerbRemoval::Removed);
     EXPECT_FALSE(store.KeyExists(HKCU, kUserFolderVerb));
     EXPECT_FALSE(store.KeyExists(HKCU, kUserDriveVerb));
     EXPECT_TRUE(store.KeyExists(HKCU, "Software\\Classes\\Directory\\shell"));
 
     // Nothing left to remove.
     const int before = store.ChangeCount();
-    EXPECT_TRUE(RemoveExplorerVerbs(reg));
+    EXPECT_EQ(RemoveExplorerVerbs(reg), ExplorerVerbRemoval::Removed);
     EXPECT_EQ(store.ChangeCount(), before);
 }
 
@@ -96,13 +100,44 @@ TEST_F(ExplorerVerbsTest, FailuresAreReportedInTheResult) {
     EXPECT_FALSE(AddExplorerVerbs(reg, kExe));
     // The folder verb was still written: one failed write does not stop the others.
     EXPECT_EQ(store.String(HKCU, kUserFolderVerb, ""), "&Organize Folder");
-    EXPECT_FALSE(RemoveExplorerVerbs(reg));
+    EXPECT_EQ(RemoveExplorerVerbs(reg), ExplorerVerbRemoval::Failed);
     EXPECT_FALSE(store.KeyExists(HKCU, kUserFolderVerb));
+}
 
-    // A verb of the whole machine cannot be removed by the user; that is reported, not hidden.
-    store.AllowAccess(HKCU, "Software\\Classes\\Drive");
-    store.PutString(HKCR, "Directory\\shell\\Organize Folder", "", "&Organize Folder");
-    EXPECT_FALSE(RemoveExplorerVerbs(reg));
+// Verbs of the whole machine stay in Explorer whatever the user's part holds; the user's own go all the same.
+TEST_F(ExplorerVerbsTest, VerbsOfTheWholeMachineAreToldApartFromFailures) {
+    struct Case {
+        const char* what;
+        bool userVerbs;
+        const char* machineVerb; // nullptr for none
+        ExplorerVerbRemoval expected;
+    };
+    const Case cases[] = {
+        {"machine folder verb alone", false, kMachineFolderVerb, ExplorerVerbRemoval::KeptForAllUsers},
+        {"user verbs over a machine folder verb", true, kMachineFolderVerb,
+         ExplorerVerbRemoval::KeptForAllUsers},
+        {"user verbs and a machine drive verb", true, kMachineDriveVerb,
+         ExplorerVerbRemoval::KeptForAllUsers},
+        {"user verbs alone", true, nullptr, ExplorerVerbRemoval::Removed},
+    };
+    for (const Case& c : cases) {
+        FakeRegistry machine;
+        MergedClassesRegistry view{machine};
+        clsRegHandler handler{view};
+        if (c.userVerbs) {
+            ASSERT_TRUE(AddExplorerVerbs(handler, kExe)) << c.what;
+        }
+        if (c.machineVerb != nullptr)
+            machine.PutString(HKLM, c.machineVerb, "", "&Organize");
+
+        EXPECT_EQ(RemoveExplorerVerbs(handler), c.expected) << c.what;
+
+        EXPECT_FALSE(machine.KeyExists(HKCU, kUserFolderVerb)) << c.what;
+        EXPECT_FALSE(machine.KeyExists(HKCU, kUserDriveVerb)) << c.what;
+        if (c.machineVerb != nullptr) {
+            EXPECT_TRUE(machine.KeyExists(HKLM, c.machineVerb)) << c.what;
+        }
+    }
 }
 
 } // namespace
@@ -119,9 +154,14 @@ TEST(ExplorerVerbsWithoutMergedClasses, TheUsersOwnVerbCountsAsPresent) {
     const int written = store.ChangeCount();
     EXPECT_TRUE(AddExplorerVerbs(reg, kExe));
     EXPECT_EQ(store.ChangeCount(), written);
-    EXPECT_TRUE(RemoveExplorerVerbs(reg));
+    EXPECT_EQ(RemoveExplorerVerbs(reg), ExplorerVerbRemoval::Removed);
     EXPECT_FALSE(store.KeyExists(HKCU, kUserFolderVerb));
     EXPECT_FALSE(store.KeyExists(HKCU, kUserDriveVerb));
+
+    // Wine's HKEY_CLASSES_ROOT is the machine's classes: a verb there is the machine's.
+    store.PutString(HKLM, kMachineFolderVerb, "", "&Organize Folder");
+    store.PutString(HKCR, "Directory\\shell\\Organize Folder", "", "&Organize Folder");
+    EXPECT_EQ(RemoveExplorerVerbs(reg), ExplorerVerbRemoval::KeptForAllUsers);
 }
 
 } // namespace

@@ -193,6 +193,32 @@ TEST_F(OptionsDialogLogicTest, HotKeysAreSwitchedBeforeTheOtherActions) {
     EXPECT_TRUE(again.SettingsChanged());
 }
 
+// Switching the Explorer option off tells the user only when the verbs stay because they are the machine's.
+TEST_F(OptionsDialogLogicTest, VerbsKeptForAllUsersAreToldOnceTheOptionIsOff) {
+    const std::pair<ExplorerVerbRemoval, size_t> cases[] = {{ExplorerVerbRemoval::Removed, 0},
+                                                            {ExplorerVerbRemoval::Failed, 0},
+                                                            {ExplorerVerbRemoval::KeptForAllUsers, 1}};
+    for (const auto& [removal, shown] : cases) {
+        for (const bool mainCollection : {true, false}) {
+            options.Set("ADVC1", true);
+            fake.verbRemoval = removal;
+            FakeMessageBox box;
+            OptionsDialogLogic dialog({options, reg, kExe, true, fake.Services(), box});
+            dialog.Init(mainCollection ? main : organize, mainCollection);
+            dialog.SetChecked("ADVC1", false);
+            dialog.Apply();
+            ASSERT_EQ(box.Shown().size(), shown) << static_cast<int>(removal);
+            if (shown != 0) {
+                EXPECT_EQ(box.Shown()[0].text, VERBS_KEPT_FOR_ALL_USERS);
+                EXPECT_EQ(box.Shown()[0].title, "Karvello");
+                EXPECT_EQ(box.Shown()[0].icon, MessageIcon::Information);
+                EXPECT_EQ(box.Shown()[0].buttons, MessageButtons::Ok);
+            }
+            EXPECT_FALSE(options.AdvancedOptions[ADVC1_EXPLORER_CONTEXT_MENU]);
+        }
+    }
+}
+
 TEST_F(OptionsDialogLogicTest, ExitAsksAndOnlyYesEndsTheProgram) {
     OptionsDialogLogic dialog(Services());
     messageBox.Answer(MessageAnswer::No);

@@ -1,8 +1,8 @@
 #include "settings/clsRegHandler.h"
 
-#include "fakes/FakeRegistry.h"
-
 #include <gtest/gtest.h>
+
+#include "fakes/FakeRegistry.h"
 
 namespace krv {
 namespace {
@@ -67,6 +67,27 @@ TEST_F(RegHandlerTest, GetKeyValueByValueType) {
     EXPECT_EQ(text, "");
     text = "stale";
     EXPECT_FALSE(reg.GetKeyValue(HKCU, "Software\\Nowhere", "Text", text));
+    EXPECT_EQ(text, "");
+}
+
+TEST_F(RegHandlerTest, ExpandableTextsAreReadOnlyWhereTheCallerExpandsThem) {
+    registry.Put(HKCU, kKey, "Command", {RegistryValueType::ExpandString, EncodeRegistryString("%A%\\b")});
+    registry.PutString(HKCU, kKey, "Plain", "%A%\\b");
+    registry.PutDWord(HKCU, kKey, "Number", 7);
+    const clsRegHandler::ExpandReferences expand = [](std::string_view text) {
+        return "[" + std::string(text) + "]";
+    };
+
+    std::string text = "unchanged";
+    EXPECT_TRUE(reg.GetKeyValue(HKCU, kKey, "Command", text));
+    EXPECT_EQ(text, "unchanged");
+    EXPECT_TRUE(reg.GetKeyValueExpanded(HKCU, kKey, "Command", expand, text));
+    EXPECT_EQ(text, "[%A%\\b]");
+    EXPECT_TRUE(reg.GetKeyValueExpanded(HKCU, kKey, "Plain", expand, text));
+    EXPECT_EQ(text, "%A%\\b");
+    EXPECT_TRUE(reg.GetKeyValueExpanded(HKCU, kKey, "Number", expand, text));
+    EXPECT_EQ(text, "7");
+    EXPECT_FALSE(reg.GetKeyValueExpanded(HKCU, kKey, "Missing", expand, text));
     EXPECT_EQ(text, "");
 }
 
