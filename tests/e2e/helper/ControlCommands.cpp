@@ -15,11 +15,16 @@
 #include <string>
 #include <vector>
 
+#include "RemoteControls.h"
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 
 namespace krv {
 namespace {
+
+using e2e::PrintLine;
+using e2e::RemoteMemory;
+using e2e::Send;
 
 struct Options {
     std::map<std::wstring, std::wstring> values;
@@ -42,12 +47,6 @@ Options ParseOptions(const std::vector<std::wstring>& arguments) {
     return options;
 }
 
-void PrintLine(const std::wstring& line) {
-    const std::string text = Narrow(line) + "\n";
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
-}
-
 std::wstring TextOf(HWND window) {
     // WM_GETTEXT is carried across processes by the system; a static text of a dialog needs no more.
     wchar_t buffer[2048] = {};
@@ -61,11 +60,6 @@ std::wstring ClassOf(HWND window) {
     wchar_t name[256] = {};
     ::GetClassNameW(window, name, 256);
     return name;
-}
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
 }
 
 struct TitleQuery {
@@ -100,53 +94,8 @@ HWND TargetWindow(const Options& options) {
     }
 }
 
-// Memory inside another process, freed when it goes.
-class RemoteMemory {
-public:
-    RemoteMemory(HWND window, size_t size) : size_(size) {
-        DWORD processId = 0;
-        ::GetWindowThreadProcessId(window, &processId);
-        process_.reset(
-            ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-        if (process_)
-            address_ =
-                ::VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    }
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-    ~RemoteMemory() {
-        if (address_ != nullptr)
-            ::VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
-    }
-
-    bool Valid() const { return address_ != nullptr; }
-    // The address at offset inside the block, as the target process sees it.
-    LPARAM At(size_t offset) const { return reinterpret_cast<LPARAM>(static_cast<char*>(address_) + offset); }
-    template <typename T> bool Write(size_t offset, const T& value) {
-        return offset + sizeof(T) <= size_ &&
-               ::WriteProcessMemory(process_.get(), static_cast<char*>(address_) + offset, &value, sizeof(T),
-                                    nullptr);
-    }
-    bool Read(size_t offset, void* target, size_t size) const {
-        return offset + size <= size_ &&
-               ::ReadProcessMemory(process_.get(), static_cast<char*>(address_) + offset, target, size,
-                                   nullptr);
-    }
-
-private:
-    unique_kernel_handle process_;
-    void* address_ = nullptr;
-    size_t size_;
-};
-
 constexpr size_t kTextOffset = 512;
 constexpr int kTextCapacity = 1024;
-
-LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
-    return static_cast<LRESULT>(result);
-}
 
 std::wstring RemoteText(const RemoteMemory& memory) {
     std::vector<wchar_t> text(kTextCapacity + 1, L'\0');
@@ -156,8 +105,7 @@ std::wstring RemoteText(const RemoteMemory& memory) {
 
 // The first control with identifier id anywhere inside window (the pages of a tab dialog hold their own).
 HWND Descendant(HWND window, int id) {
-    std::vector<HWND> children;
-    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    const std::vector<HWND> children = e2e::Descendants(window);
     for (HWND child : children) {
         if (::GetDlgCtrlID(child) == id)
             return child;
@@ -168,8 +116,7 @@ HWND Descendant(HWND window, int id) {
 // --- The commands.
 
 int ControlsCommand(HWND window) {
-    std::vector<HWND> children;
-    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    const std::vector<HWND> children = e2e::Descendants(window);
     for (HWND child : children) {
         const std::wstring className = ClassOf(child);
         const LRESULT checked = className == L"Button" ? Send(child, BM_GETCHECK, 0, 0) : 0;

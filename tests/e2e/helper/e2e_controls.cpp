@@ -11,86 +11,21 @@
 #include <string>
 #include <vector>
 
+#include "RemoteControls.h"
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 
 namespace krv {
 namespace {
 
-void Print(const std::wstring& line) {
-    const std::string text = Narrow(line) + "\n";
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
-}
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-// The first child of window with the class name.
-HWND ChildOfClass(HWND window, const wchar_t* className) {
-    std::vector<HWND> children;
-    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children) {
-        wchar_t name[64] = {};
-        ::GetClassNameW(child, name, 64);
-        if (std::wcscmp(name, className) == 0)
-            return child;
-    }
-    return nullptr;
-}
-
-// Memory in the control's process, freed with the object.
-class RemoteMemory {
-public:
-    RemoteMemory(HWND control, size_t size) : size_(size) {
-        DWORD processId = 0;
-        ::GetWindowThreadProcessId(control, &processId);
-        process_.reset(
-            ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-        if (process_)
-            address_ =
-                ::VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    }
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-    ~RemoteMemory() {
-        if (address_ != nullptr)
-            ::VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
-    }
-    bool Valid() const { return address_ != nullptr; }
-    char* At(size_t offset) const { return static_cast<char*>(address_) + offset; }
-    LPARAM Address(size_t offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
-    bool Write(size_t offset, const void* data, size_t size) const {
-        return ::WriteProcessMemory(process_.get(), At(offset), data, size, nullptr) != 0;
-    }
-    bool Read(size_t offset, void* data, size_t size) const {
-        return ::ReadProcessMemory(process_.get(), At(offset), data, size, nullptr) != 0;
-    }
-    std::wstring ReadText(size_t offset, size_t characters) const {
-        std::wstring text(characters, L'\0');
-        if (!Read(offset, text.data(), characters * sizeof(wchar_t)))
-            return {};
-        text.resize(std::wcslen(text.c_str()));
-        return text;
-    }
-
-private:
-    unique_kernel_handle process_;
-    void* address_ = nullptr;
-    size_t size_;
-};
+using e2e::ChildOfClass;
+using e2e::PrintLine;
+using e2e::RemoteMemory;
+using e2e::Send;
 
 constexpr size_t kTextOffset = 512;
 constexpr size_t kTextCharacters = 1024;
 constexpr size_t kRemoteSize = kTextOffset + kTextCharacters * sizeof(wchar_t);
-
-LRESULT Send(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(control, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
-    return static_cast<LRESULT>(result);
-}
 
 std::wstring NodeText(HWND tree, const RemoteMemory& memory, HTREEITEM node) {
     TVITEMW item{};
@@ -100,7 +35,7 @@ std::wstring NodeText(HWND tree, const RemoteMemory& memory, HTREEITEM node) {
     item.cchTextMax = static_cast<int>(kTextCharacters);
     memory.Write(0, &item, sizeof(item));
     memory.Write(kTextOffset, L"", sizeof(wchar_t));
-    Send(tree, TVM_GETITEMW, 0, memory.Address());
+    Send(tree, TVM_GETITEMW, 0, memory.At());
     return memory.ReadText(kTextOffset, kTextCharacters);
 }
 
@@ -143,7 +78,7 @@ std::wstring ListCell(HWND list, const RemoteMemory& memory, int row, int column
     item.cchTextMax = static_cast<int>(kTextCharacters);
     memory.Write(0, &item, sizeof(item));
     memory.Write(kTextOffset, L"", sizeof(wchar_t));
-    Send(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), memory.Address());
+    Send(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), memory.At());
     return memory.ReadText(kTextOffset, kTextCharacters);
 }
 
@@ -154,8 +89,8 @@ int TreeItems(HWND tree) {
         return 1;
     const auto selected = reinterpret_cast<HTREEITEM>(Send(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
     for (const TreeNode& node : TreeNodes(tree, memory))
-        Print((node.Handle == selected ? L"*" : L"") +
-              std::wstring(static_cast<size_t>(node.Level) * 2, L' ') + node.Text);
+        PrintLine((node.Handle == selected ? L"*" : L"") +
+                  std::wstring(static_cast<size_t>(node.Level) * 2, L' ') + node.Text);
     return 0;
 }
 
@@ -185,7 +120,7 @@ int ListItems(HWND list, int columns) {
                                                                                                     : L"";
         for (int column = 0; column < columns; ++column)
             line += (column > 0 ? L"\t" : L"") + ListCell(list, memory, row, column);
-        Print(line);
+        PrintLine(line);
     }
     return 0;
 }
@@ -198,11 +133,11 @@ int ListSelect(HWND list, int row) {
     LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     memory.Write(0, &state, sizeof(state));
-    Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), memory.Address());
+    Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), memory.At());
     if (row >= 0) {
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
         memory.Write(0, &state, sizeof(state));
-        Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), memory.Address());
+        Send(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), memory.At());
     }
     return 0;
 }
@@ -215,15 +150,15 @@ int StatusText(HWND status) {
     const int parts = static_cast<int>(Send(status, SB_GETPARTS, 0, 0));
     for (int part = 0; part < parts; ++part) {
         memory.Write(kTextOffset, L"", sizeof(wchar_t));
-        Send(status, SB_GETTEXTW, static_cast<WPARAM>(part), memory.Address(kTextOffset));
-        Print(memory.ReadText(kTextOffset, kTextCharacters));
+        Send(status, SB_GETTEXTW, static_cast<WPARAM>(part), memory.At(kTextOffset));
+        PrintLine(memory.ReadText(kTextOffset, kTextCharacters));
     }
     return 0;
 }
 
 // tree-count WINDOW: the number of nodes of the tree.
 int TreeCount(HWND tree) {
-    Print(std::to_wstring(Send(tree, TVM_GETCOUNT, 0, 0)));
+    PrintLine(std::to_wstring(Send(tree, TVM_GETCOUNT, 0, 0)));
     return 0;
 }
 
@@ -255,8 +190,7 @@ HWND VisibleWindowOfClass(const std::wstring& className) {
 bool Painted(HWND window) {
     if (::GetUpdateRect(window, nullptr, FALSE))
         return false;
-    std::vector<HWND> children;
-    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    const std::vector<HWND> children = e2e::Descendants(window);
     for (HWND child : children)
         if (::IsWindowVisible(child) && ::GetUpdateRect(child, nullptr, FALSE))
             return false;
@@ -293,8 +227,8 @@ int TimeOpen(HWND main, const std::wstring& className) {
         ::Sleep(1);
     LARGE_INTEGER painted{};
     ::QueryPerformanceCounter(&painted);
-    Print(L"visible_ms=" + std::to_wstring(Milliseconds(started, visible)));
-    Print(L"painted_ms=" + std::to_wstring(Milliseconds(started, painted)));
+    PrintLine(L"visible_ms=" + std::to_wstring(Milliseconds(started, visible)));
+    PrintLine(L"painted_ms=" + std::to_wstring(Milliseconds(started, painted)));
     return 0;
 }
 

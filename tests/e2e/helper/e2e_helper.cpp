@@ -4,13 +4,7 @@
 //
 // Results go to standard output in UTF-8, one item a line; the exit code is 0 on success, 1 when the
 // window, dialog or button was not found in time (or the call failed) and 2 for a wrong command line.
-#include "ControlCommands.h"
-#include "platform/Text.h"
-#include "platform/win32/Handles.h"
-
 #include <windows.h>
-
-#include <psapi.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -18,8 +12,13 @@
 #include <io.h>
 #include <map>
 #include <optional>
+#include <psapi.h>
 #include <string>
 #include <vector>
+
+#include "ControlCommands.h"
+#include "platform/Text.h"
+#include "platform/win32/Handles.h"
 
 namespace krv {
 
@@ -410,8 +409,8 @@ int ProcessInfoCommand(const CommandLine& command) {
         ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof(memory);
-    if (!process || !::GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                                            sizeof(memory))) {
+    if (!process || !::GetProcessMemoryInfo(
+                        process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory))) {
         PrintError(L"cannot read process " + command.positional[0]);
         return 1;
     }
@@ -501,7 +500,8 @@ void Usage() {
         L"  dialog-text --title TEXT [--timeout MS]          the dialog's static texts\n"
         L"  resources PROGRAM.exe                            version strings, icon count, manifest\n"
         L"  window-menu HWND                                 entries of the first popup of its menu bar\n"
-        L"  process-info PID                                 private bytes, working set, GDI and USER objects\n"
+        L"  process-info PID                                 private bytes, working set, GDI and USER "
+        L"objects\n"
         L"  standin --record FILE                            a window playing the running Karvello\n"
         L"  tree-items HWND | tree-select HWND TEXT          nodes of the window's tree view; select one\n"
         L"  list-items HWND [COLUMNS] | list-select HWND ROW rows of its list view; select one (-1: none)\n"

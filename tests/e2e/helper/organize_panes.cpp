@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "RemoteControls.h"
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
 
@@ -22,65 +23,14 @@ int DropFilesCommand(const std::vector<std::wstring>& positional);
 
 namespace {
 
-void PrintLine(const std::wstring& line) {
-    const std::string text = Narrow(line) + "\n";
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
-}
-
-BOOL CALLBACK CollectChild(HWND window, LPARAM windows) {
-    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
-    return TRUE;
-}
-
-HWND ChildOfClass(HWND parent, const wchar_t* className) {
-    std::vector<HWND> children;
-    ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&children));
-    for (HWND child : children) {
-        wchar_t name[64] = {};
-        ::GetClassNameW(child, name, 64);
-        if (std::wstring(name) == className)
-            return child;
-    }
-    return nullptr;
-}
-
-// A block of memory in another process, for the structures a control fills in.
-class RemoteBuffer {
-public:
-    RemoteBuffer(HWND window, size_t size) : size_(size) {
-        DWORD processId = 0;
-        ::GetWindowThreadProcessId(window, &processId);
-        process_.reset(
-            ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
-        if (process_)
-            address_ = ::VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    }
-    RemoteBuffer(const RemoteBuffer&) = delete;
-    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-    ~RemoteBuffer() {
-        if (address_ != nullptr)
-            ::VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
-    }
-    bool ok() const { return address_ != nullptr; }
-    char* at(size_t offset) const { return static_cast<char*>(address_) + offset; }
-    bool Write(size_t offset, const void* bytes, size_t size) const {
-        return ::WriteProcessMemory(process_.get(), at(offset), bytes, size, nullptr) != 0;
-    }
-    bool Read(size_t offset, void* bytes, size_t size) const {
-        return ::ReadProcessMemory(process_.get(), at(offset), bytes, size, nullptr) != 0;
-    }
-
-private:
-    unique_kernel_handle process_;
-    void* address_ = nullptr;
-    size_t size_;
-};
+using e2e::ChildOfClass;
+using e2e::PrintLine;
+using e2e::RemoteMemory;
 
 constexpr size_t kTextOffset = 1024;
 constexpr int kTextChars = 512;
 
-std::wstring ReadText(const RemoteBuffer& buffer) {
+std::wstring ReadText(const RemoteMemory& buffer) {
     std::wstring text(kTextChars, L'\0');
     buffer.Read(kTextOffset, text.data(), kTextChars * sizeof(wchar_t));
     text.resize(wcsnlen(text.c_str(), kTextChars));
@@ -89,7 +39,7 @@ std::wstring ReadText(const RemoteBuffer& buffer) {
 
 // "tree|list <TAB> text <TAB> screen x <TAB> screen y <TAB> flags" with flags of cut, selected and drop
 // highlight (c, s, d), for every node and every row.
-void PrintTree(HWND tree, const RemoteBuffer& buffer) {
+void PrintTree(HWND tree, const RemoteMemory& buffer) {
     std::vector<HTREEITEM> pending;
     if (auto root = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0)))
         pending.push_back(root);
@@ -100,15 +50,15 @@ void PrintTree(HWND tree, const RemoteBuffer& buffer) {
         item.mask = TVIF_TEXT | TVIF_STATE | TVIF_HANDLE;
         item.hItem = node;
         item.stateMask = TVIS_CUT | TVIS_SELECTED | TVIS_DROPHILITED;
-        item.pszText = reinterpret_cast<wchar_t*>(buffer.at(kTextOffset));
+        item.pszText = reinterpret_cast<wchar_t*>(buffer.At(kTextOffset));
         item.cchTextMax = kTextChars;
         buffer.Write(0, &item, sizeof(item));
-        ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(buffer.at(0)));
+        ::SendMessageW(tree, TVM_GETITEMW, 0, buffer.At(0));
         buffer.Read(0, &item, sizeof(item));
         RECT rect{};
         std::memcpy(&rect, &node, sizeof(node));
         buffer.Write(512, &rect, sizeof(rect));
-        ::SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(buffer.at(512)));
+        ::SendMessageW(tree, TVM_GETITEMRECT, TRUE, buffer.At(512));
         buffer.Read(512, &rect, sizeof(rect));
         POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
         ::ClientToScreen(tree, &centre);
@@ -128,25 +78,24 @@ void PrintTree(HWND tree, const RemoteBuffer& buffer) {
     }
 }
 
-void PrintList(HWND list, const RemoteBuffer& buffer) {
+void PrintList(HWND list, const RemoteMemory& buffer) {
     const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
         LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_STATE;
         item.iItem = row;
         item.stateMask = LVIS_CUT | LVIS_SELECTED | LVIS_DROPHILITED;
-        item.pszText = reinterpret_cast<wchar_t*>(buffer.at(kTextOffset));
+        item.pszText = reinterpret_cast<wchar_t*>(buffer.At(kTextOffset));
         item.cchTextMax = kTextChars;
         buffer.Write(0, &item, sizeof(item));
-        ::SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(buffer.at(0)));
+        ::SendMessageW(list, LVM_GETITEMW, 0, buffer.At(0));
         buffer.Read(0, &item, sizeof(item));
         const UINT state = static_cast<UINT>(::SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row),
                                                             LVIS_CUT | LVIS_SELECTED | LVIS_DROPHILITED));
         RECT rect{};
         rect.left = LVIR_LABEL;
         buffer.Write(512, &rect, sizeof(rect));
-        ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
-                       reinterpret_cast<LPARAM>(buffer.at(512)));
+        ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), buffer.At(512));
         buffer.Read(512, &rect, sizeof(rect));
         POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
         ::ClientToScreen(list, &centre);
@@ -194,8 +143,8 @@ int OrganizePanesCommand(const std::vector<std::wstring>& positional) {
     HWND list = ChildOfClass(window, WC_LISTVIEWW);
     if (tree == nullptr || list == nullptr)
         return 1;
-    RemoteBuffer buffer(window, kTextOffset + kTextChars * sizeof(wchar_t));
-    if (!buffer.ok())
+    RemoteMemory buffer(window, kTextOffset + kTextChars * sizeof(wchar_t));
+    if (!buffer.Valid())
         return 1;
     PrintTree(tree, buffer);
     PrintList(list, buffer);
