@@ -100,7 +100,10 @@ public:
     }
     void BeginRename(OrganizePane, std::string_view key) override { Log("BeginRename " + std::string(key)); }
 
-    void SetBusy(bool on) override { busy = on; }
+    void SetBusy(bool on) override {
+        busy = on;
+        busyCalls.push_back(on);
+    }
     std::optional<FileDialogChoice> AskOpenFileName(std::string_view title,
                                                     std::string_view filter) override {
         Log("AskOpenFileName " + std::string(title) + " | " + std::string(filter));
@@ -185,6 +188,7 @@ public:
     std::set<OrganizeCommand> hidden;
     std::map<OrganizeCommand, std::string> commandTexts;
     bool busy = false;
+    std::vector<bool> busyCalls; // every SetBusy, in order
     bool closed = false;
     // The answers of the Open and Save As dialogs in turn; nothing (Cancel) once they run out.
     std::deque<std::optional<FileDialogChoice>> openAnswers;

@@ -9,60 +9,13 @@
 #include "config/modFileHandler.h"
 #include "fakes/FakeLocale.h"
 #include "fakes/FakeOrganizeDialogs.h"
+#include "fakes/FakeOrganizeView.h"
 #include "fakes/FakeSystem.h"
 #include "organize/OrganizePresenter.h"
-#include "organize/OrganizeView.h"
 #include "unit/menu/ResidentFixture.h"
 
 namespace krv {
 namespace {
-
-// The window as the presenter sees it: it keeps what it is shown and reports nothing by itself.
-class QuietOrganizeView final : public IOrganizeView {
-public:
-    intptr_t WindowHandle() const override { return 0; }
-    void SetCaption(std::string_view) override {}
-    void SetTreeRows(const std::vector<TreeRow>& rows) override { treeRows = rows; }
-    void SelectTreeNode(std::string_view) override {}
-    void SetListRows(const std::vector<ListRow>& rows) override {
-        listRows = rows;
-        selected.clear();
-    }
-    void RedrawList() override {}
-    std::vector<int> SelectedListRows() const override { return selected; }
-    int SelectedListCount() const override { return static_cast<int>(selected.size()); }
-    void SelectListRows(const std::vector<int>& rows) override { selected = rows; }
-    void SetListViewMode(ListViewMode, bool) override {}
-    std::array<int, kListColumnCount> ListColumnWidths() const override { return {}; }
-    void SetListColumnWidth(int, int) override {}
-    void SetStatusBar(const StatusBarTexts&) override {}
-    void ShowStatusBar(bool) override {}
-    void SetToolbar(bool, bool) override {}
-    void FocusPane(OrganizePane) override {}
-    int TreeWidth() const override { return 0; }
-    void SetTreeWidth(int) override {}
-    void SetCommandChecked(OrganizeCommand, bool) override {}
-    void SetCommandEnabled(OrganizeCommand, bool) override {}
-    void SetCommandVisible(OrganizeCommand, bool) override {}
-    void ShowPopupMenu(OrganizeMenu, int, int) override {}
-    void SetBusy(bool busy) override { busyCalls.push_back(busy); }
-    std::optional<FileDialogChoice> AskOpenFileName(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    std::optional<FileDialogChoice> AskSaveFileName(std::string_view, std::string_view) override {
-        return std::nullopt;
-    }
-    void MapNetworkDrive() override {}
-    void DisconnectNetworkDrive() override {}
-    void BringToFront() override {}
-    void SavePlacement() override {}
-    void Close() override {}
-
-    std::vector<TreeRow> treeRows;
-    std::vector<ListRow> listRows;
-    std::vector<int> selected;
-    std::vector<bool> busyCalls;
-};
 
 class CountingHandOver final : public IOrganizeProgram {
 public:
@@ -107,7 +60,7 @@ protected:
     CountingHandOver handOver;
     FakeOrganizeDialogs dialogs;
     FakeLocale locale;
-    QuietOrganizeView view;
+    FakeOrganizeView view;
     OrganizePresenter presenter{
         OrganizeServices{context, files, handOver, dialogs, messageBox, locale, &systemServices}, view};
 };
@@ -192,7 +145,7 @@ TEST_F(OrganizePresenterDialogsTest, ChangeIsRefusedForTheFixedGroupsAndAppliesA
 
     const std::string docs = Find("Docs")->Name();
     presenter.OnPaneFocused(OrganizePane::List);
-    view.selected = {0};
+    view.selectedRows = {0};
     presenter.OnListSelectionChanged();
     dialogs.itemDialogAnswers.push_back(Shortcut("Papers", "D:\\Papers", -1));
     presenter.OnCommand(OrganizeCommand::EditChange);
