@@ -233,6 +233,7 @@ private:
     // The editing commands' share of the state (OrganizePresenterEditing.cpp).
     EditSelection CurrentEditSelection() const;
     void ShowEditSelection(const EditSelection& selection);
+    void ShowHistoryStep(const std::optional<EditSelection>& selection);
     // Runs an edit of the working collection under the undo history: a snapshot first, and when the edit
     // changed the collection the undo step named after it, Modified, the keyboard table and the panes.
     void RecordEdit(const std::function<EditOutcome()>& edit);

@@ -255,17 +255,15 @@ void OrganizePresenter::InvertSelection() {
 }
 
 void OrganizePresenter::Undo() {
-    const auto selection = history_.Undo(work_, CurrentEditSelection());
-    if (!selection)
-        return;
-    modified_ = !history_.AtSavedState();
-    services_.HandOver.RebuildKeyboardShortcuts(work_);
-    ShowEditSelection(*selection);
-    ShowUndoEntries();
+    ShowHistoryStep(history_.Undo(work_, CurrentEditSelection()));
 }
 
 void OrganizePresenter::Redo() {
-    const auto selection = history_.Redo(work_, CurrentEditSelection());
+    ShowHistoryStep(history_.Redo(work_, CurrentEditSelection()));
+}
+
+// After an undo or a redo: the working tree is the one of that step (nothing when there was no step).
+void OrganizePresenter::ShowHistoryStep(const std::optional<EditSelection>& selection) {
     if (!selection)
         return;
     modified_ = !history_.AtSavedState();

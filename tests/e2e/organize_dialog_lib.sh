@@ -100,3 +100,21 @@ use_150_percent() {
     reg_add 'HKCU\Software\Wine\Fonts' LogPixels 144 REG_DWORD
     wineserver -k 2>/dev/null || true
 }
+
+# From the item dialog of "/ADD C:\Data\Docs" that is open: adds the shortcut, copies it, makes a group
+# "Projects" and pastes the copy there twice, so that the second paste asks with the conflict dialog.
+paste_docs_twice_into_projects() {
+    press "New Item" OK
+    sleep 0.5
+    organize_command $CMD_SWITCH_PANE
+    organize_command $CMD_COPY
+    organize_command $CMD_NEW_GROUP
+    wait_dialog "New Item" >/dev/null
+    set_control_text "New Item" 2011 "Projects"
+    press "New Item" OK
+    sleep 0.5
+    select_tree_node Projects
+    organize_command $CMD_PASTE
+    sleep 0.5
+    organize_command $CMD_PASTE
+}

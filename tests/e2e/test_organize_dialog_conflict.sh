@@ -6,20 +6,8 @@ rm -rf "$(win_to_unix 'C:\Data')"
 mkdir -p "$(win_to_unix 'C:\Data\Docs')"
 open_organize /ADD 'C:\Data\Docs'
 wait_dialog "New Item" >/dev/null
-press "New Item" OK
-sleep 0.5
-organize_command $CMD_SWITCH_PANE
-organize_command $CMD_COPY
-organize_command $CMD_NEW_GROUP
-wait_dialog "New Item" >/dev/null
-set_control_text "New Item" 2011 "Projects"
-press "New Item" OK
-sleep 0.5
-select_tree_node Projects
-organize_command $CMD_PASTE
-sleep 0.5
-organize_command $CMD_PASTE
 title="Replace or Rename Existing Item"
+paste_docs_twice_into_projects
 dialog=$(wait_dialog "$title")
 sleep 0.5
 screenshot conflict

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "config/modFileHandler.h"
+#include "fakes/TestTrees.h"
 #include "model/clsMenuCollection.h"
 #include "platform/Text.h"
 #include "platform/win32/Win32CodePage.h"
@@ -60,23 +61,6 @@ protected:
         fs.RemoveFolder(root);
     }
 
-    static std::unique_ptr<clsMenuCollection> Tree(const std::string& caption, const std::string& path) {
-        auto tree = std::make_unique<clsMenuCollection>();
-        clsMenuItem personal;
-        personal.SetName(MIT_GROUP_USER);
-        personal.SetCaption("Personal");
-        personal.SetOwnerName("-1");
-        personal.SetSubMenu(true);
-        tree->AddOne(personal, true, false);
-        clsMenuItem item;
-        item.SetName("N1");
-        item.SetCaption(caption);
-        item.SetOwnerName(MIT_GROUP_USER);
-        item.SetFolderPath(path);
-        tree->AddOne(item, true, false);
-        return tree;
-    }
-
     std::unique_ptr<clsMenuCollection> Load() {
         auto tree = std::make_unique<clsMenuCollection>();
         EXPECT_TRUE(handler.LoadConfigFile(*tree, file));
@@ -102,7 +86,7 @@ TEST_F(SavingWinTest, TextsOutsideTheCodePageSurviveASaveAndALoad) {
         {"Fotos \xF0\x9F\x93\xB7", "C:\\\xEF\xBC\xB7indows"},
     };
     for (const auto& [caption, path] : cases) {
-        ASSERT_TRUE(handler.SaveConfigFile(*Tree(caption, path), file, false)) << caption;
+        ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree(caption, path), file, false)) << caption;
         const auto loaded = Load();
         const clsMenuItem* item = loaded->GetMenuItemFromName("N1");
         ASSERT_NE(item, nullptr) << caption;
@@ -112,7 +96,7 @@ TEST_F(SavingWinTest, TextsOutsideTheCodePageSurviveASaveAndALoad) {
         EXPECT_NE(fs.ReadFile(file)->find(TAG_UTF8_TEXTS), std::string::npos) << caption;
     }
     // Texts that fit leave no block.
-    ASSERT_TRUE(handler.SaveConfigFile(*Tree("caf\xC3\xA9", "C:\\Docs"), file, false));
+    ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("caf\xC3\xA9", "C:\\Docs"), file, false));
     EXPECT_EQ(fs.ReadFile(file)->find(TAG_UTF8_TEXTS), std::string::npos);
 }
 
@@ -127,11 +111,12 @@ TEST_F(SavingWinTest, ASaveKeepsAttributesBackupsAndTheUnreadFile) {
     EXPECT_EQ(handler.LastLoadStatus().Problem, LoadProblem::NoPersonalGroup);
     EXPECT_EQ(fs.ReadFile(file + ".bad"), unread);
 
-    ASSERT_TRUE(handler.SaveConfigFile(*Tree("A", "C:\\A"), file, false));
-    ASSERT_TRUE(handler.SaveConfigFile(*Tree("B", "C:\\B"), file, false));
+    ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("A", "C:\\A"), file, false));
+    ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("B", "C:\\B"), file, false));
 
-    EXPECT_EQ(fs.ReadFile(file), handler.ConfigurationBytes(*Tree("B", "C:\\B")));
-    EXPECT_EQ(fs.ReadFile(BackupFileName(file, 1)), handler.ConfigurationBytes(*Tree("A", "C:\\A")));
+    EXPECT_EQ(fs.ReadFile(file), handler.ConfigurationBytes(*test::OneShortcutTree("B", "C:\\B")));
+    EXPECT_EQ(fs.ReadFile(BackupFileName(file, 1)),
+              handler.ConfigurationBytes(*test::OneShortcutTree("A", "C:\\A")));
     EXPECT_EQ(fs.ReadFile(BackupFileName(file, 2)), unread);
     EXPECT_EQ(fs.ReadFile(file + ".bad"), unread);
     const auto attributes = fs.GetAttributes(file);

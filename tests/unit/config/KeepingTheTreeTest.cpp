@@ -8,6 +8,7 @@
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
+#include "fakes/TestTrees.h"
 #include "model/clsMenuCollection.h"
 #include "platform/Text.h"
 #include "settings/clsRegHandler.h"
@@ -49,25 +50,6 @@ protected:
         return tree;
     }
 
-    // A small tree as the editor would hold it.
-    static std::unique_ptr<clsMenuCollection> Tree(const std::string& caption,
-                                                   const std::string& path = "C:\\Docs") {
-        auto tree = std::make_unique<clsMenuCollection>();
-        clsMenuItem personal;
-        personal.SetName(MIT_GROUP_USER);
-        personal.SetCaption("Personal");
-        personal.SetOwnerName("-1");
-        personal.SetSubMenu(true);
-        tree->AddOne(personal, true, false);
-        clsMenuItem item;
-        item.SetName("N1");
-        item.SetCaption(caption);
-        item.SetOwnerName(MIT_GROUP_USER);
-        item.SetFolderPath(path);
-        tree->AddOne(item, true, false);
-        return tree;
-    }
-
     FakeFileSystem fs;
     Windows1252CodePage codePage;
     FakeRegistry registry;
@@ -103,7 +85,7 @@ TEST_F(KeepingTheTreeTest, AFileThatDidNotLoadIsKeptBeforeTheFirstSaveOverIt) {
         EXPECT_EQ(status.KeptCopy, std::string(kFile) + ".bad");
         EXPECT_EQ(fs.Content(std::string(kFile) + ".bad"), c.content);
 
-        ASSERT_TRUE(handler.SaveConfigFile(*Tree("New"), kFile, false));
+        ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("New"), kFile, false));
         EXPECT_EQ(fs.Content(std::string(kFile) + ".bad"), c.content);
         EXPECT_NE(fs.Content(kFile), c.content);
 
@@ -119,7 +101,7 @@ TEST_F(KeepingTheTreeTest, AFileThatLoadedCleanlyIsNeitherCopiedNorReported) {
     EXPECT_TRUE(handler.LastLoadStatus().Clean());
     ReportLoadProblem(messages, handler.LastLoadStatus());
     EXPECT_TRUE(messages.Shown().empty());
-    ASSERT_TRUE(handler.SaveConfigFile(*Tree("New"), kFile, false));
+    ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("New"), kFile, false));
     EXPECT_FALSE(fs.Exists(std::string(kFile) + ".bad"));
 }
 
@@ -154,8 +136,8 @@ TEST_F(KeepingTheTreeTest, NothingIsSavedOverAFileThatCouldNotBeKept) {
     Load();
     EXPECT_TRUE(handler.LastLoadStatus().KeptCopy.empty());
     EXPECT_NE(LoadProblemMessage(handler.LastLoadStatus()).find("will not save over it"), std::string::npos);
-    EXPECT_FALSE(handler.SaveConfigFile(*Tree("New"), kFile, false));
-    EXPECT_FALSE(handler.SaveConfigFile(*Tree("New"), kFile, true));
+    EXPECT_FALSE(handler.SaveConfigFile(*test::OneShortcutTree("New"), kFile, false));
+    EXPECT_FALSE(handler.SaveConfigFile(*test::OneShortcutTree("New"), kFile, true));
     EXPECT_EQ(fs.Content(kFile), "not a tree");
 
     fs = FakeFileSystem();
@@ -163,7 +145,7 @@ TEST_F(KeepingTheTreeTest, NothingIsSavedOverAFileThatCouldNotBeKept) {
     fs.FailReadOf(kFile);
     Load();
     EXPECT_EQ(handler.LastLoadStatus().Problem, LoadProblem::Unreadable);
-    EXPECT_FALSE(handler.SaveConfigFile(*Tree("New"), kFile, false));
+    EXPECT_FALSE(handler.SaveConfigFile(*test::OneShortcutTree("New"), kFile, false));
     EXPECT_EQ(fs.Content(kFile), GoodFile());
 }
 
@@ -174,7 +156,7 @@ TEST_F(KeepingTheTreeTest, ACopyMadeLaterLetsTheSaveGoOn) {
     Load();
     fs = FakeFileSystem(); // the folder accepts the copy again
     fs.AddFile(kFile, "not a tree");
-    EXPECT_TRUE(handler.SaveConfigFile(*Tree("New"), kFile, false));
+    EXPECT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("New"), kFile, false));
     EXPECT_EQ(fs.Content(bad), "not a tree");
 }
 
@@ -182,9 +164,10 @@ TEST_F(KeepingTheTreeTest, EverySaveKeepsThePreviousVersionsNewestFirst) {
     fs.AddFile(kFile, "v0");
     std::vector<std::string> versions{"v0"};
     for (const char* caption : {"A", "B", "C", "D"}) {
-        ASSERT_TRUE(handler.SaveConfigFile(*Tree(caption), kFile, false));
+        ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree(caption), kFile, false));
         versions.push_back(*fs.Content(kFile));
-        EXPECT_EQ(versions.back(), handler.ConfigurationBytes(*Tree(caption))); // the file's own bytes
+        EXPECT_EQ(versions.back(),
+                  handler.ConfigurationBytes(*test::OneShortcutTree(caption))); // the file's own bytes
     }
     // versions: v0 A B C D; the file holds D, the backups C, B, A.
     for (int n = 1; n <= kBackupCount; ++n)
@@ -192,13 +175,13 @@ TEST_F(KeepingTheTreeTest, EverySaveKeepsThePreviousVersionsNewestFirst) {
     EXPECT_FALSE(fs.Exists(BackupFileName(kFile, kBackupCount + 1)));
 
     // A save that changes nothing keeps the backups as they are.
-    ASSERT_TRUE(handler.SaveConfigFile(*Tree("D"), kFile, false));
+    ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("D"), kFile, false));
     EXPECT_EQ(fs.Content(BackupFileName(kFile, 1)), versions[3]);
 
     // A backup that cannot be written does not stop the save.
     fs.Lock(BackupFileName(kFile, 1));
-    ASSERT_TRUE(handler.SaveConfigFile(*Tree("E"), kFile, false));
-    EXPECT_EQ(fs.Content(kFile), handler.ConfigurationBytes(*Tree("E")));
+    ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("E"), kFile, false));
+    EXPECT_EQ(fs.Content(kFile), handler.ConfigurationBytes(*test::OneShortcutTree("E")));
 
     // A backup is a configuration file like any other.
     auto restored = Load(BackupFileName(kFile, 3));
@@ -217,7 +200,7 @@ TEST_F(KeepingTheTreeTest, LeftoversOfKilledSavesGoAtTheNextSave) {
         fs.AddFile(path, "half");
     for (const std::string& path : others)
         fs.AddFile(path, "keep");
-    ASSERT_TRUE(handler.SaveConfigFile(*Tree("A"), kFile, false));
+    ASSERT_TRUE(handler.SaveConfigFile(*test::OneShortcutTree("A"), kFile, false));
     for (const std::string& path : leftovers)
         EXPECT_FALSE(fs.Exists(path)) << path;
     for (const std::string& path : others)
@@ -238,7 +221,7 @@ TEST_F(KeepingTheTreeTest, TextsTheCodePageCannotHoldSurviveASave) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
-        auto tree = Tree(c.caption, c.path);
+        auto tree = test::OneShortcutTree(c.caption, c.path);
         tree->GetMenuItemFromName("N1")->SetUserDescription(std::string("about ") + c.caption);
         handler.Summary().SummaryTitle = c.caption;
         ASSERT_TRUE(handler.SaveConfigFile(*tree, kFile, false));
@@ -292,8 +275,9 @@ std::vector<std::vector<std::string>> ReadAsBefore(const std::string& bytes) {
 }
 
 TEST_F(KeepingTheTreeTest, AnOlderReaderLoadsTheFileWithItsLossyTexts) {
-    auto tree = Tree("\xC5\x81\xC3\xB3\x64\xC5\xBA", "C:\\\xE6\x9D\xB1\xE4\xBA\xAC"); // Łódź, 東京
-    handler.Summary().SummaryTitle = "\xCE\x91";                                      // Α
+    auto tree =
+        test::OneShortcutTree("\xC5\x81\xC3\xB3\x64\xC5\xBA", "C:\\\xE6\x9D\xB1\xE4\xBA\xAC"); // Łódź, 東京
+    handler.Summary().SummaryTitle = "\xCE\x91";                                               // Α
     const std::string bytes = handler.ConfigurationBytes(*tree);
     const auto items = ReadAsBefore(bytes);
     ASSERT_EQ(items.size(), 2u);
@@ -328,16 +312,16 @@ TEST_F(KeepingTheTreeTest, AFullTextThatNoLongerMatchesItsRecordIsIgnored) {
 }
 
 TEST_F(KeepingTheTreeTest, TheTextListingIsUtf8OnlyWhenTheCodePageCannotHoldIt) {
-    const std::string fits = handler.TextListingBytes(*Tree("caf\xC3\xA9"));
+    const std::string fits = handler.TextListingBytes(*test::OneShortcutTree("caf\xC3\xA9"));
     EXPECT_FALSE(fits.starts_with("\xEF\xBB\xBF"));
     EXPECT_NE(fits.find("caf\xE9 (C:\\Docs)"), std::string::npos);
-    const std::string utf8 = handler.TextListingBytes(*Tree("\xE6\x9D\xB1\xE4\xBA\xAC"));
+    const std::string utf8 = handler.TextListingBytes(*test::OneShortcutTree("\xE6\x9D\xB1\xE4\xBA\xAC"));
     EXPECT_TRUE(utf8.starts_with("\xEF\xBB\xBF"));
     EXPECT_NE(utf8.find("\xE6\x9D\xB1\xE4\xBA\xAC (C:\\Docs)"), std::string::npos);
 }
 
 TEST_F(KeepingTheTreeTest, ItemsASaveWouldDropAreCounted) {
-    auto tree = Tree("A");
+    auto tree = test::OneShortcutTree("A");
     const auto add = [&](const char* name, const char* owner) {
         clsMenuItem item;
         item.SetName(name);
@@ -349,7 +333,7 @@ TEST_F(KeepingTheTreeTest, ItemsASaveWouldDropAreCounted) {
     add("N4", "N99"); // a missing owner
     add("N5", "N4");
     EXPECT_EQ(handler.CountItemsASaveWouldDrop(*tree), 4);
-    EXPECT_EQ(handler.CountItemsASaveWouldDrop(*Tree("A")), 0);
+    EXPECT_EQ(handler.CountItemsASaveWouldDrop(*test::OneShortcutTree("A")), 0);
 }
 
 } // namespace
