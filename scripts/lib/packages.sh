@@ -24,12 +24,25 @@ ensure_packages() {
         sudo=(sudo)
     fi
     echo "installing: ${missing[*]}"
-    # The package lists are refreshed once per script run, before the first install.
-    if [ -z "${KARVELLO_APT_UPDATED:-}" ]; then
-        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-        export KARVELLO_APT_UPDATED=1
-    fi
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    # The package lists are refreshed once per script run, before the first install. A mirror in the middle
+    # of a sync serves lists of the wrong size; the 32-bit halves then lack the versions the 64-bit packages
+    # have, and the install fails. Both steps are tried again after a pause before giving up.
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        if [ -z "${KARVELLO_APT_UPDATED:-}" ]; then
+            "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q && export KARVELLO_APT_UPDATED=1
+        fi
+        if [ -n "${KARVELLO_APT_UPDATED:-}" ] &&
+            "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+                "${missing[@]}"; then
+            return 0
+        fi
+        [ "$attempt" -lt 5 ] || break
+        echo "the package install failed (try $attempt of 5); reading the lists again in $((attempt * 30)) s"
+        unset KARVELLO_APT_UPDATED
+        sleep $((attempt * 30))
+    done
+    return 1
 }
 
 # What Wine only recommends but the programs' windows need to look as they do on Windows: its own fonts,
