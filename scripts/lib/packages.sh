@@ -29,12 +29,15 @@ ensure_packages() {
     # have, and the install fails. Both steps are tried again after a pause before giving up.
     local attempt
     for attempt in 1 2 3 4 5; do
+        # A list that could not be read leaves apt with the lists it did read; the install is tried
+        # anyway, since what the project needs is usually in those.
         if [ -z "${KARVELLO_APT_UPDATED:-}" ]; then
-            "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q && export KARVELLO_APT_UPDATED=1
+            "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q ||
+                echo "some package lists could not be read; installing from the others"
+            export KARVELLO_APT_UPDATED=1
         fi
-        if [ -n "${KARVELLO_APT_UPDATED:-}" ] &&
-            "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-                "${missing[@]}"; then
+        if "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+            "${missing[@]}"; then
             return 0
         fi
         [ "$attempt" -lt 5 ] || break
