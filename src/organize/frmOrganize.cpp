@@ -165,6 +165,8 @@ LRESULT CALLBACK frmOrganize::WindowProc(HWND window, UINT message, WPARAM wPara
 LRESULT frmOrganize::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (const auto handled = OnEditingMessage(message, wParam, lParam))
         return *handled;
+    if (const auto handled = OnTreeFillMessage(message))
+        return *handled;
     switch (message) {
     case WM_SIZE:
         if (toolbar_ != nullptr)
@@ -745,57 +747,6 @@ void frmOrganize::OnContextMenuAt(HWND control, POINT screen) {
 
 void frmOrganize::SetCaption(std::string_view caption) {
     ::SetWindowTextW(window_, Widen(caption).c_str());
-}
-
-void frmOrganize::SetTreeRows(const std::vector<TreeRow>& rows) {
-    reportingTreeSelection_ = false;
-    ::SendMessageW(tree_, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-    nodes_.clear();
-    nodes_.reserve(rows.size());
-    nodeKeys_.clear();
-    nodeKeys_.reserve(rows.size());
-    for (const TreeRow& row : rows) {
-        const std::wstring text = Widen(row.Text);
-        TVINSERTSTRUCTW insert{};
-        const auto parent = nodes_.find(row.ParentKey);
-        insert.hParent = row.ParentKey.empty() || parent == nodes_.end() ? TVI_ROOT : parent->second;
-        insert.hInsertAfter = TVI_LAST;
-        insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
-        insert.item.pszText = const_cast<wchar_t*>(text.c_str());
-        insert.item.iImage = row.Image;
-        insert.item.iSelectedImage = row.Image;
-        insert.item.lParam = static_cast<LPARAM>(nodeKeys_.size());
-        insert.item.state = TVIS_EXPANDED | (row.Ghosted ? TVIS_CUT : 0);
-        insert.item.stateMask = TVIS_EXPANDED | TVIS_CUT;
-        HTREEITEM node = reinterpret_cast<HTREEITEM>(
-            ::SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
-        nodeKeys_.push_back(row.Key);
-        if (node != nullptr)
-            nodes_.emplace(row.Key, node);
-    }
-    // A node gets its expanded look only once it has children; they are all there now. Only the parents
-    // are asked, which on a large tree are a hundredth of the nodes.
-    std::unordered_set<std::string_view> parents;
-    for (const TreeRow& row : rows)
-        if (!row.ParentKey.empty())
-            parents.insert(row.ParentKey);
-    for (const std::string_view key : parents)
-        if (const auto node = nodes_.find(std::string(key)); node != nodes_.end())
-            ::SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(node->second));
-    ::SendMessageW(tree_, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(tree_, nullptr, TRUE);
-    reportingTreeSelection_ = true;
-}
-
-void frmOrganize::SelectTreeNode(std::string_view key) {
-    const auto found = nodes_.find(std::string(key));
-    if (found == nodes_.end())
-        return;
-    reportingTreeSelection_ = false;
-    ::SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(found->second));
-    ::SendMessageW(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(found->second));
-    reportingTreeSelection_ = true;
 }
 
 void frmOrganize::SetListRows(const std::vector<ListRow>& rows) {

@@ -180,9 +180,29 @@ private:
     std::unordered_set<int> disabled_;
     HACCEL accelerators_ = nullptr;
 
+    // --- Filling the tree in slices (frmOrganizeTree.cpp).
+    static LRESULT CALLBACK TreeProc(HWND tree, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
+    bool TreeFillPending() const noexcept { return nextTreeRow_ < pendingTreeRows_.size(); }
+    void InsertTreeRows(size_t count, bool timed);
+    void FillTreeSlice();
+    void FinishTreeFill();
+    std::optional<LRESULT> OnTreeFillMessage(UINT message);
+    // The node of a key, once the tree holds it: a node not inserted yet finishes the filling first.
+    HTREEITEM NodeOf(std::string_view key);
+
     // The tree's nodes by key, and the key of each node (its lParam is the index).
     std::unordered_map<std::string, HTREEITEM> nodes_;
     std::vector<std::string> nodeKeys_;
+    // The rows still to be inserted after the first slice, from nextTreeRow_ on, and the parents whose
+    // children came in the slice being inserted (they are expanded once it ends).
+    std::vector<TreeRow> pendingTreeRows_;
+    size_t nextTreeRow_ = 0;
+    std::vector<HTREEITEM> parentsToExpand_;
+    std::unordered_set<HTREEITEM> expandedParents_;
+    // Set while the window itself talks to the tree during a fill, so that its messages do not end the
+    // filling as an outside request does.
+    bool fillingTree_ = false;
     bool reportingTreeSelection_ = true;
     const std::vector<ListRow>* rows_ = nullptr;
     // The wide texts the list hands out stay alive until the next request.

@@ -189,11 +189,11 @@ void frmOrganize::EndEditing() {
 
 void frmOrganize::BeginRename(OrganizePane pane, std::string_view key) {
     if (pane == OrganizePane::Tree) {
-        const auto node = nodes_.find(std::string(key));
-        if (node == nodes_.end())
+        HTREEITEM node = NodeOf(key);
+        if (node == nullptr)
             return;
         ::SetFocus(tree_);
-        ::SendMessageW(tree_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(node->second));
+        ::SendMessageW(tree_, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(node));
         return;
     }
     if (rows_ == nullptr)
@@ -448,11 +448,8 @@ void frmOrganize::HighlightDropTarget(HWND pane, std::optional<POINT> screen, bo
     const bool hideImage = state.dragging;
     if (pane == tree_) {
         HTREEITEM node = nullptr;
-        if (screen) {
-            const std::string key = KeyAt(tree_, *screen, false);
-            const auto found = nodes_.find(key);
-            node = found != nodes_.end() ? found->second : nullptr;
-        }
+        if (screen)
+            node = NodeOf(KeyAt(tree_, *screen, false));
         if (node == state.highlightedNode)
             return;
         if (hideImage)
