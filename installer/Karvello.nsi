@@ -11,6 +11,10 @@
 ; "UninstallString" value, the uninstaller below.
 
 Unicode true
+; The x64 installer is a 64-bit program itself, so it also runs where only 64-bit programs can.
+!if "${ARCH}" == "x64"
+    Target amd64-unicode
+!endif
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
