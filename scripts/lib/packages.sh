@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # Installs Debian packages that are missing, so that the project's scripts work on a fresh machine.
 # Source this file, then: ensure_packages cmake ninja-build ...
+# KARVELLO_APT_ATTEMPTS (default 5) is how often a failed install is tried.
 
 # True when dpkg knows the package as installed.
 package_installed() {
@@ -27,8 +28,8 @@ ensure_packages() {
     # The package lists are refreshed once per script run, before the first install. A mirror in the middle
     # of a sync serves lists of the wrong size; the 32-bit halves then lack the versions the 64-bit packages
     # have, and the install fails. Both steps are tried again after a pause before giving up.
-    local attempt
-    for attempt in 1 2 3 4 5; do
+    local attempt attempts=${KARVELLO_APT_ATTEMPTS:-5}
+    for attempt in $(seq "$attempts"); do
         # A list that could not be read leaves apt with the lists it did read; the install is tried
         # anyway, since what the project needs is usually in those.
         if [ -z "${KARVELLO_APT_UPDATED:-}" ]; then
@@ -40,8 +41,8 @@ ensure_packages() {
             "${missing[@]}"; then
             return 0
         fi
-        [ "$attempt" -lt 5 ] || break
-        echo "the package install failed (try $attempt of 5); reading the lists again in $((attempt * 30)) s"
+        [ "$attempt" -lt "$attempts" ] || break
+        echo "the package install failed (try $attempt of $attempts); reading the lists again in $((attempt * 30)) s"
         unset KARVELLO_APT_UPDATED
         sleep $((attempt * 30))
     done

@@ -3,12 +3,49 @@
 #
 #   wine_use_prefix DIR    use (and create on first use) the Wine prefix DIR; sets the Wine environment
 #   display_ensure         start Xvfb when there is no DISPLAY (display_stop ends it again)
+#   wine_32bit_missing     prints why 32-bit Windows programs cannot run here; false when they can
 #
 # Wine must never wait for its Mono or Gecko installers, which cannot be downloaded on a build machine,
 # and must not link the prefix's Desktop or Documents to the real home folder, where a test would write
 # into the developer's own files. Prefixes are created once and reused; creating one takes about 10 s.
 
+# Debian's wine32 brings the 32-bit loader; the 64-bit programs run under wine64 alone.
+_wine32_loader=/usr/lib/wine/wine
+_wine64_loader=/usr/lib/wine/wine64
+
+# Prints the reason and succeeds when 32-bit programs cannot run: wine32 is missing (it is an i386
+# package, which a mirror in the middle of a sync may not serve), or the machine refuses its 32-bit loader.
+wine_32bit_missing() {
+    if [ ! -x "$_wine32_loader" ]; then
+        echo "wine32 is not installed"
+    elif ! "$_wine32_loader" --version >/dev/null 2>&1; then
+        echo "this machine does not start Wine's 32-bit loader"
+    else
+        return 1
+    fi
+}
+
+# Debian's wine command takes the 32-bit loader whenever wine32 is installed; where that loader cannot
+# start, commands of the same names that go to wine64 come first on the PATH.
+_wine_use_64bit_loader_when_needed() {
+    if [ ! -x "$_wine32_loader" ] || "$_wine32_loader" --version >/dev/null 2>&1 || [ ! -x "$_wine64_loader" ]; then
+        return 0
+    fi
+    local shims=${TMPDIR:-/tmp}/karvello-wine64-$(id -u)
+    mkdir -p "$shims"
+    local name
+    for name in wine wine-stable; do
+        printf '#!/bin/sh\nexport WINELOADER=%s\nexec %s "$@"\n' "$_wine64_loader" "$_wine64_loader" >"$shims/$name"
+        chmod +x "$shims/$name"
+    done
+    case ":$PATH:" in
+    *":$shims:"*) ;;
+    *) export PATH="$shims:$PATH" ;;
+    esac
+}
+
 wine_use_prefix() {
+    _wine_use_64bit_loader_when_needed
     export WINEPREFIX
     WINEPREFIX=$(realpath -m "$1")
     export WINEDEBUG=${WINEDEBUG:--all}

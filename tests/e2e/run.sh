@@ -7,7 +7,8 @@
 # DIR is the Windows build tree (build-win). Each test gets the same Wine prefix reset to the state it had
 # right after its creation (registry and user folders), with the programs freshly copied to
 # C:\Program Files\Karvello. Screenshots and logs go to DIR/e2e-artifacts/TEST/. The tests run on an Xvfb
-# of their own; KARVELLO_E2E_DISPLAY=:0 runs them on an existing display instead, to watch them.
+# of their own; KARVELLO_E2E_DISPLAY=:0 runs them on an existing display instead, to watch them. A test
+# that runs longer than KARVELLO_E2E_TEST_SECONDS (default 300) is stopped and fails.
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -17,7 +18,7 @@ selected=()
 while [ $# -gt 0 ]; do
     case $1 in
     --build) build=$(realpath "$2") && shift 2 ;;
-    -h | --help) sed -n '2,11p' "$0" && exit 0 ;;
+    -h | --help) sed -n '2,12p' "$0" && exit 0 ;;
     *) selected+=("$1") && shift ;;
     esac
 done
@@ -81,6 +82,7 @@ fi
 trap 'wineserver -k 2>/dev/null; display_stop' EXIT
 
 artifacts_root=$build/e2e-artifacts
+test_seconds=${KARVELLO_E2E_TEST_SECONDS:-300}
 passed=0
 failed=0
 for test_file in "${tests[@]}"; do
@@ -90,17 +92,20 @@ for test_file in "${tests[@]}"; do
     mkdir -p "$artifacts"
     reset_prefix
     started=$(date +%s)
-    (
-        set -euo pipefail
-        export E2E_ARTIFACTS=$artifacts E2E_HELPER=$build/e2e_helper.exe E2E_BUILD=$build
-        export E2E_PROGRAM_DIR=$program_dir E2E_PROGRAM_DIR_WIN=$program_dir_win
-        source "$here/lib.sh"
-        cd "$artifacts"
-        # shellcheck source=/dev/null
-        source "$test_file"
-    ) >"$artifacts/test.log" 2>&1
+    # A test that hangs is stopped after its time, so that one stuck window cannot hold up the suite.
+    E2E_ARTIFACTS=$artifacts E2E_HELPER=$build/e2e_helper.exe E2E_BUILD=$build \
+        E2E_PROGRAM_DIR=$program_dir E2E_PROGRAM_DIR_WIN=$program_dir_win \
+        timeout --kill-after=10 "$test_seconds" bash -c '
+            set -euo pipefail
+            source "$1/lib.sh"
+            cd "$E2E_ARTIFACTS"
+            # shellcheck source=/dev/null
+            source "$2"' _ "$here" "$test_file" >"$artifacts/test.log" 2>&1
     status=$?
     seconds=$(($(date +%s) - started))
+    if [ $status -eq 124 ] || [ $status -eq 137 ]; then
+        echo "FAILED: the test did not end within $test_seconds s" >>"$artifacts/test.log"
+    fi
     if [ $status -eq 0 ]; then
         passed=$((passed + 1))
         echo "PASS $name (${seconds} s)"
