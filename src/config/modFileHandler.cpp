@@ -447,7 +447,8 @@ size_t modFileHandler::ReadItemSection(clsMenuCollection& collection, const Reco
             const auto itemTexts = fullTexts.empty() ? fullTexts.end() : fullTexts.find(records[at + 1]);
             const std::map<int, std::string>* texts =
                 itemTexts == fullTexts.end() ? nullptr : &itemTexts->second;
-            clsMenuItem item;
+            // Every field is read below, the creation time among them.
+            clsMenuItem item{clsMenuItem::UnsetTimes{}};
             for (size_t field = 1; field <= kFieldsPerItem; ++field)
                 ReadItemField(item, field,
                               TextOfRecord(records[at + field - 1], texts, static_cast<int>(field)));

@@ -341,8 +341,9 @@ void ClearPopupMenu(IMenuHost& menus, clsMenuCollection& collection) {
 }
 
 void CopyCollection(const clsMenuCollection& source, clsMenuCollection& target) {
+    target.Reserve(target.Count() + source.Count());
     for (const clsMenuItem& item : source) {
-        clsMenuItem copy;
+        clsMenuItem copy{clsMenuItem::UnsetTimes{}};
         CopyMenuItem(item, copy);
         target.AddOne(std::move(copy), true, false);
     }

@@ -224,6 +224,11 @@ void clsMenuCollection::Remove(std::string_view key) {
     cachedIndex_ = 0;
 }
 
+void clsMenuCollection::Reserve(size_t count) {
+    byKey_.reserve(count);
+    byID_.reserve(count);
+}
+
 void clsMenuCollection::Clear() {
     nodes_.clear();
     byKey_.clear();

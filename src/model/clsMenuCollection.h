@@ -94,6 +94,8 @@ public:
     // Removes the one item stored under key (never its descendants); an unknown key does nothing.
     void Remove(std::string_view key);
     void Clear();
+    // Sizes the indexes for count items at once, so that adding that many does not rebuild them.
+    void Reserve(size_t count);
 
     // --- Lookups. "Nothing" is nullptr.
     clsMenuItem* Item(int32_t index);

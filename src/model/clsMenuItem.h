@@ -63,6 +63,10 @@ struct MenuItemFields {
 class clsMenuItem : private MenuItemFields {
 public:
     clsMenuItem();
+    // A new item whose creation time is left unset, for a copy whose every field is set next (reading the
+    // clock for each of many thousands of items is a noticeable part of copying a tree).
+    struct UnsetTimes {};
+    explicit clsMenuItem(UnsetTimes) {}
     // Copies carry no listener: a copy belongs to no collection until it is added to one.
     clsMenuItem(const clsMenuItem& other) = default;
     clsMenuItem(clsMenuItem&& other) noexcept = default;
