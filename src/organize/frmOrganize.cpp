@@ -262,7 +262,7 @@ bool frmOrganize::CreateChildren() {
     UpdateFonts();
     CreateImageLists();
     AddListColumns();
-    RebuildToolbarButtons();
+    // The toolbar comes with the presenter's settings (SetToolbar), in the button size the user chose.
     return true;
 }
 
@@ -291,26 +291,46 @@ void frmOrganize::UpdateFonts() {
             ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
+// Only the pictures the window shows at once are made when it opens: the small item pictures and the
+// toolbar's pair for its current button size. The large item pictures wait for the Large Icons view, the
+// other toolbar pair for the other button size; under Wine each picture costs about a millisecond.
 void frmOrganize::CreateImageLists() {
-    const int dpi = Dpi();
-    imageDpi_ = dpi;
-    const int small = ::MulDiv(16, dpi, kBaseDpi);
-    const int large = ::MulDiv(32, dpi, kBaseDpi);
-    const auto itemList = [this](int size) {
-        unique_himagelist list(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, ICON_COUNT, 0));
-        // Slot 0 holds a copy of slot 1, so that icon numbers are the indexes.
-        for (int number = 0; number < ICON_COUNT; ++number) {
-            unique_hicon icon = LoadIconSized(parts_.Instance, IconResource(number), size);
-            if (!icon)
-                icon = LoadIconSized(parts_.Instance, IDI_KARVELLO, size);
-            ::ImageList_ReplaceIcon(list.get(), -1,
-                                    icon ? icon.get() : ::LoadIconW(nullptr, IDI_APPLICATION));
-        }
-        return list;
-    };
-    imlSmall_ = itemList(small);
-    imlLarge_ = itemList(large);
-    const auto toolbarLists = [this](int size, unique_himagelist& normal, unique_himagelist& disabled) {
+    imageDpi_ = Dpi();
+    imlLarge_.reset();
+    imlTlbSmall_.reset();
+    imlTlbSmallDis_.reset();
+    imlTlbBig_.reset();
+    imlTlbBigDis_.reset();
+    imlSmall_ = MakeItemImages(::MulDiv(16, imageDpi_, kBaseDpi));
+    ::SendMessageW(tree_, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(imlSmall_.get()));
+    ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imlSmall_.get()));
+    if (largeIconsShown_)
+        ShowLargeItemImages();
+}
+
+unique_himagelist frmOrganize::MakeItemImages(int size) const {
+    unique_himagelist list(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, ICON_COUNT, 0));
+    // Slot 0 holds a copy of slot 1, so that icon numbers are the indexes.
+    for (int number = 0; number < ICON_COUNT; ++number) {
+        unique_hicon icon = LoadIconSized(parts_.Instance, IconResource(number), size);
+        if (!icon)
+            icon = LoadIconSized(parts_.Instance, IDI_KARVELLO, size);
+        ::ImageList_ReplaceIcon(list.get(), -1, icon ? icon.get() : ::LoadIconW(nullptr, IDI_APPLICATION));
+    }
+    return list;
+}
+
+void frmOrganize::ShowLargeItemImages() {
+    if (!imlLarge_)
+        imlLarge_ = MakeItemImages(::MulDiv(32, imageDpi_, kBaseDpi));
+    ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(imlLarge_.get()));
+}
+
+std::pair<HIMAGELIST, HIMAGELIST> frmOrganize::ToolbarImages(bool large) {
+    unique_himagelist& normal = large ? imlTlbBig_ : imlTlbSmall_;
+    unique_himagelist& disabled = large ? imlTlbBigDis_ : imlTlbSmallDis_;
+    if (!normal) {
+        const int size = ::MulDiv(large ? 24 : 16, imageDpi_, kBaseDpi);
         normal.reset(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kToolbarButtonCount, 0));
         disabled.reset(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kToolbarButtonCount, 0));
         for (const int id : kToolbarIcons) {
@@ -320,12 +340,8 @@ void frmOrganize::CreateImageLists() {
             const unique_hicon grey = GreyedIcon(shown, size);
             ::ImageList_ReplaceIcon(disabled.get(), -1, grey ? grey.get() : shown);
         }
-    };
-    toolbarLists(::MulDiv(24, dpi, kBaseDpi), imlTlbBig_, imlTlbBigDis_);
-    toolbarLists(small, imlTlbSmall_, imlTlbSmallDis_);
-    ::SendMessageW(tree_, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(imlSmall_.get()));
-    ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imlSmall_.get()));
-    ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(imlLarge_.get()));
+    }
+    return {normal.get(), disabled.get()};
 }
 
 void frmOrganize::AddListColumns() {
@@ -351,8 +367,7 @@ void frmOrganize::RebuildToolbarButtons() {
         return;
     ::SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     ::SendMessageW(toolbar_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    HIMAGELIST normal = largeButtons_ ? imlTlbBig_.get() : imlTlbSmall_.get();
-    HIMAGELIST disabled = largeButtons_ ? imlTlbBigDis_.get() : imlTlbSmallDis_.get();
+    const auto [normal, disabled] = ToolbarImages(largeButtons_);
     ::SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(normal));
     ::SendMessageW(toolbar_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabled));
     const auto& captions = parts_.Program.state.ToolbarCaptions;
@@ -803,6 +818,9 @@ void frmOrganize::SetListViewMode(ListViewMode mode, bool gridLines) {
         view = LV_VIEW_DETAILS;
         break;
     }
+    largeIconsShown_ = view == LV_VIEW_ICON;
+    if (largeIconsShown_)
+        ShowLargeItemImages();
     ::SendMessageW(list_, LVM_SETVIEW, view, 0);
     ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, gridLines ? LVS_EX_GRIDLINES : 0);
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "menu/modMenuSetup.h"
@@ -122,6 +123,10 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateChildren();
     void CreateImageLists();
+    unique_himagelist MakeItemImages(int size) const;
+    void ShowLargeItemImages();
+    // The toolbar's normal and disabled pictures for one button size, made on first use.
+    std::pair<HIMAGELIST, HIMAGELIST> ToolbarImages(bool large);
     void CreateMenus();
     HMENU BuildMenu(std::span<const MenuEntry> entries, size_t& index, uint8_t level, bool popup);
     void SyncMenu(const BuiltMenu& menu);
@@ -168,6 +173,7 @@ private:
     unique_hfont font_;
     unique_hicon statusIcon_;
     int imageDpi_ = 0;
+    bool largeIconsShown_ = false; // the list shows Large Icons, which take imlLarge_
 
     unique_hmenu menuBar_;
     unique_hmenu itemPopup_;
