@@ -8,7 +8,7 @@ start_karvello
 timing=$(_helper time-open "$ORGANIZE_MAIN" KarvelloOrganize) || e2e_fail "the Organize window did not open"
 echo "$timing" | tee timing.txt
 ORGANIZE=$(wait_window --class KarvelloOrganize --visible)
-nodes=$(_helper tree-count "$ORGANIZE")
+nodes=$(_helper tree-count "$ORGANIZE") || e2e_fail "no node count: $nodes"
 # The root, the personal group and its 32,000 items, and the generated groups and their entries.
 [ "$nodes" -gt 32001 ] || e2e_fail "the tree holds $nodes nodes"
 screenshot large-tree

@@ -157,8 +157,15 @@ int StatusText(HWND status) {
 }
 
 // tree-count WINDOW: the number of nodes of the tree.
+// The first question about nodes makes the window insert the rest of a large tree, which under a loaded
+// Wine takes longer than the usual wait; a count that did not come is a failure, not a zero.
 int TreeCount(HWND tree) {
-    PrintLine(std::to_wstring(Send(tree, TVM_GETCOUNT, 0, 0)));
+    DWORD_PTR count = 0;
+    if (::SendMessageTimeoutW(tree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, 60000, &count) == 0) {
+        PrintLine(L"the tree did not answer within 60 s");
+        return 1;
+    }
+    PrintLine(std::to_wstring(count));
     return 0;
 }
 
