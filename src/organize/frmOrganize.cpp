@@ -802,6 +802,21 @@ void frmOrganize::SelectListRows(const std::vector<int>& rows) {
     }
 }
 
+namespace {
+LONG_PTR ListStyleOfView(DWORD view) {
+    switch (view) {
+    case LV_VIEW_ICON:
+        return LVS_ICON;
+    case LV_VIEW_SMALLICON:
+        return LVS_SMALLICON;
+    case LV_VIEW_LIST:
+        return LVS_LIST;
+    default:
+        return LVS_REPORT;
+    }
+}
+} // namespace
+
 void frmOrganize::SetListViewMode(ListViewMode mode, bool gridLines) {
     DWORD view = LV_VIEW_DETAILS;
     switch (mode) {
@@ -821,6 +836,10 @@ void frmOrganize::SetListViewMode(ListViewMode mode, bool gridLines) {
     largeIconsShown_ = view == LV_VIEW_ICON;
     if (largeIconsShown_)
         ShowLargeItemImages();
+    // The style's view bits go with the view, so that the list lays out its items for the new view
+    // (under Wine, LVM_SETVIEW alone leaves Large Icons spaced as small ones).
+    const LONG_PTR style = ::GetWindowLongPtrW(list_, GWL_STYLE);
+    ::SetWindowLongPtrW(list_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(LVS_TYPEMASK)) | ListStyleOfView(view));
     ::SendMessageW(list_, LVM_SETVIEW, view, 0);
     ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, gridLines ? LVS_EX_GRIDLINES : 0);
 }

@@ -142,6 +142,22 @@ int ListSelect(HWND list, int row) {
     return 0;
 }
 
+// list-positions WINDOW: where each row's item is in the list, "X Y" a line (client coordinates).
+int ListPositions(HWND list) {
+    RemoteMemory memory(list, kRemoteSize);
+    if (!memory.Valid())
+        return 1;
+    const int count = static_cast<int>(Send(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        POINT at{};
+        if (Send(list, LVM_GETITEMPOSITION, static_cast<WPARAM>(row), memory.At()) == 0 ||
+            !memory.Read(0, &at, sizeof(at)))
+            return 1;
+        PrintLine(std::to_wstring(at.x) + L" " + std::to_wstring(at.y));
+    }
+    return 0;
+}
+
 // status-text WINDOW: the texts of the status bar's panels, one a line.
 int StatusText(HWND status) {
     RemoteMemory memory(status, kRemoteSize);
@@ -244,7 +260,8 @@ int TimeOpen(HWND main, const std::wstring& className) {
 // The commands above; handled is false for any other command name.
 int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>& arguments, bool& handled) {
     handled = name == L"tree-items" || name == L"tree-select" || name == L"tree-count" ||
-              name == L"list-items" || name == L"list-select" || name == L"status-text" ||
+              name == L"list-items" || name == L"list-select" || name == L"list-positions" ||
+              name == L"status-text" ||
               name == L"time-open";
     if (!handled)
         return 2;
@@ -274,6 +291,8 @@ int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>&
     HWND list = ChildOfClass(window, WC_LISTVIEWW);
     if (list == nullptr)
         return 1;
+    if (name == L"list-positions")
+        return ListPositions(list);
     if (name == L"list-items")
         return ListItems(list,
                          argument(1) ? static_cast<int>(std::wcstol(argument(1)->c_str(), nullptr, 10)) : 1);

@@ -505,6 +505,7 @@ void Usage() {
         L"  standin --record FILE                            a window playing the running Karvello\n"
         L"  tree-items HWND | tree-select HWND TEXT          nodes of the window's tree view; select one\n"
         L"  list-items HWND [COLUMNS] | list-select HWND ROW rows of its list view; select one (-1: none)\n"
+        L"  list-positions HWND                              where its list view shows each row, \"X Y\"\n"
         L"  status-text HWND                                 the panels of its status bar\n"
         L"  tree-count HWND                                  the number of nodes of its tree view\n"
         L"  time-open MAINHWND CLASS                         ms until a hand-over's window shows, paints\n"
