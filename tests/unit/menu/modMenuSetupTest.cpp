@@ -429,6 +429,10 @@ TEST(CopyCollectionTest, CopiesItemsInOrderAndTheCountersIndependently) {
                            .KeepCaptionCharacters = true});
     source.SetIDCounter(77);
     source.SetFileMenuHandle(4096);
+    // The times are the source's, whatever the clock says at the copy: an unrecorded one stays unrecorded.
+    const DateTime created{2001, 2, 3, 4, 5, 6};
+    source.Item(2)->SetTimeCreated(created);
+    source.Item(3)->SetTimeCreated(DateTime::Zero());
 
     clsMenuCollection target;
     CopyCollection(source, target);
@@ -440,6 +444,11 @@ TEST(CopyCollectionTest, CopiesItemsInOrderAndTheCountersIndependently) {
     EXPECT_EQ(target.IDCounter(), 77);
     EXPECT_EQ(target.MenuNameCounter(), source.MenuNameCounter());
     EXPECT_EQ(target.FileMenuHandle(), 4096);
+    for (int32_t index = 1; index <= 3; ++index)
+        EXPECT_TRUE(clsMenuCollection::MenuItemsEqual(*source.Item(index), *target.Item(index))) << index;
+    EXPECT_EQ(target.Item(2)->TimeCreated().Year, created.Year);
+    EXPECT_EQ(target.Item(2)->TimeCreated().Second, created.Second);
+    EXPECT_TRUE(target.Item(3)->TimeCreated().IsZero());
 
     target.Item(2)->SetFolderPath("D:\\Other");
     EXPECT_EQ(source.Item(2)->FolderPath(), "C:\\Docs");
