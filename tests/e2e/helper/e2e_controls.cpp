@@ -255,14 +255,49 @@ int TimeOpen(HWND main, const std::wstring& className) {
     return 0;
 }
 
+// time-select WINDOW TEXT: selects the tree's first node with that text, as a click on it would, and prints
+// how long until the selection had come back and until the window had painted itself whole, and the rows the
+// list then holds. The nodes are looked up before the clock starts.
+int TimeSelect(HWND window, const std::wstring& text) {
+    HWND tree = ChildOfClass(window, WC_TREEVIEWW);
+    HWND list = ChildOfClass(window, WC_LISTVIEWW);
+    if (tree == nullptr || list == nullptr)
+        return 1;
+    RemoteMemory memory(tree, kRemoteSize);
+    if (!memory.Valid())
+        return 1;
+    HTREEITEM node = nullptr;
+    for (const TreeNode& candidate : TreeNodes(tree, memory))
+        if (candidate.Text == text && node == nullptr)
+            node = candidate.Handle;
+    if (node == nullptr)
+        return 1;
+    LARGE_INTEGER started{};
+    ::QueryPerformanceCounter(&started);
+    DWORD_PTR ignored = 0;
+    if (::SendMessageTimeoutW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node), SMTO_NORMAL,
+                              60000, &ignored) == 0)
+        return 1;
+    LARGE_INTEGER selected{};
+    ::QueryPerformanceCounter(&selected);
+    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
+    while (!Painted(window))
+        ::Sleep(1);
+    LARGE_INTEGER painted{};
+    ::QueryPerformanceCounter(&painted);
+    PrintLine(L"selected_ms=" + std::to_wstring(Milliseconds(started, selected)));
+    PrintLine(L"painted_ms=" + std::to_wstring(Milliseconds(started, painted)));
+    PrintLine(L"rows=" + std::to_wstring(Send(list, LVM_GETITEMCOUNT, 0, 0)));
+    return 0;
+}
+
 } // namespace
 
 // The commands above; handled is false for any other command name.
 int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>& arguments, bool& handled) {
     handled = name == L"tree-items" || name == L"tree-select" || name == L"tree-count" ||
               name == L"list-items" || name == L"list-select" || name == L"list-positions" ||
-              name == L"status-text" ||
-              name == L"time-open";
+              name == L"status-text" || name == L"time-open" || name == L"time-select";
     if (!handled)
         return 2;
     if (arguments.empty())
@@ -274,6 +309,8 @@ int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>&
     };
     if (name == L"time-open")
         return argument(1) ? TimeOpen(window, *argument(1)) : 2;
+    if (name == L"time-select")
+        return argument(1) ? TimeSelect(window, *argument(1)) : 2;
     if (name == L"tree-items" || name == L"tree-select" || name == L"tree-count") {
         HWND tree = ChildOfClass(window, WC_TREEVIEWW);
         if (tree == nullptr)

@@ -509,6 +509,7 @@ void Usage() {
         L"  status-text HWND                                 the panels of its status bar\n"
         L"  tree-count HWND                                  the number of nodes of its tree view\n"
         L"  time-open MAINHWND CLASS                         ms until a hand-over's window shows, paints\n"
+        L"  time-select HWND TEXT                            ms until a node's selection is back, painted\n"
         L"  organize-panes HWND                              nodes and rows of the Organize window\n"
         L"  drop-files X Y PATH...                           drags PATH in through OLE, drops at X, Y\n" +
         std::wstring(DialogControlCommandsUsage()));
