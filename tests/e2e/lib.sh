@@ -165,8 +165,14 @@ reg_query() { # KEY VALUE
     return 1
 }
 
+# A value the program writes after a posted click may come a moment later, so a missing or different value
+# is read again for up to 5 s before the test fails.
 expect_reg_value() { # KEY VALUE EXPECTED
-    local actual
+    local actual tries
+    for tries in $(seq 25); do
+        actual=$(reg_query "$1" "$2") && [ "$actual" = "$3" ] && return 0
+        sleep 0.2
+    done
     actual=$(reg_query "$1" "$2") || e2e_fail "registry value $1\\$2 is missing"
     expect_eq "$actual" "$3" "registry value $1\\$2"
 }
@@ -231,8 +237,15 @@ unix_to_win() { # UNIX_PATH
     echo "${path//\//\\}"
 }
 
+# Looked for again for up to 5 s, as a registry value is: the program may write it a moment after a click.
 expect_file() { # WINDOWS_PATH
-    [ -e "$(win_to_unix "$1")" ] || e2e_fail "$1 does not exist"
+    local path tries
+    path=$(win_to_unix "$1")
+    for tries in $(seq 25); do
+        [ -e "$path" ] && return 0
+        sleep 0.2
+    done
+    e2e_fail "$1 does not exist"
 }
 
 expect_no_file() { # WINDOWS_PATH

@@ -51,14 +51,24 @@ menu_top_level() {
 }
 
 # The default value of a key, as reg.exe shows it; fails when it is missing.
-expect_reg_default() { # KEY EXPECTED
-    local line actual=
+reg_default() { # KEY
+    local line
     while IFS= read -r line; do
         line=${line#"    "}
         if [[ $line == "(Default)    REG_SZ    "* ]]; then
-            actual=${line#"(Default)    REG_SZ    "}
+            printf '%s\n' "${line#"(Default)    REG_SZ    "}"
         fi
     done < <(wine reg query "$1" /ve 2>/dev/null | tr -d '\r')
+}
+
+# Read again for up to 5 s, as expect_reg_value does.
+expect_reg_default() { # KEY EXPECTED
+    local actual tries
+    for tries in $(seq 25); do
+        actual=$(reg_default "$1")
+        [ "$actual" = "$2" ] && return 0
+        sleep 0.2
+    done
     [ -n "$actual" ] || e2e_fail "the default value of $1 is missing"
     expect_eq "$actual" "$2" "default value of $1"
 }

@@ -45,10 +45,11 @@ inline HWND ChildOfClass(HWND window, const wchar_t* className) {
     return nullptr;
 }
 
-// SendMessage that gives up on a hung window instead of hanging the test.
+// SendMessage that gives up on a hung window instead of hanging the test. A window that is only busy (a
+// loaded machine, a long command) gets 20 s to answer.
 inline LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+    ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 20000, &result);
     return static_cast<LRESULT>(result);
 }
 
