@@ -149,6 +149,13 @@ if(KARVELLO_E2E_HELPER_SOURCES)
     karvello_static_runtime(e2e_helper)
 endif()
 
+# The bare tray program that the resident program's start-up and memory are measured against
+# (bench/scripts/resident_ratio.sh).
+add_executable(BareTray ${PROJECT_SOURCE_DIR}/bench/resident/BareTray.cpp)
+target_compile_definitions(BareTray PRIVATE UNICODE _UNICODE)
+target_link_libraries(BareTray PRIVATE shell32)
+karvello_gui_program(BareTray)
+
 # The helper's menu probe, a library it hooks into a program under test to read that program's menus.
 file(GLOB KARVELLO_E2E_PROBE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/probe/*.cpp)
 if(KARVELLO_E2E_PROBE_SOURCES)

@@ -317,6 +317,26 @@ config_records() { # WINDOWS_PATH
 }
 
 # One figure of a running program's process: private (bytes), workingset (bytes), gdi or user (objects).
+# The Linux process that runs the program of E2E_PID in this test's prefix (the other architecture's tests
+# run beside it), found by its Windows command line: the process wine was started as may still be a loader
+# standing in between, whose memory is not the program's.
+program_process() { # NAME.exe
+    local pid found=$E2E_PID command="Karvello\\$1"
+    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+        [ "$pid" -gt "$found" ] || continue
+        { tr '\0' '\n' <"/proc/$pid/cmdline"; } 2>/dev/null | grep -qF "$command" || continue
+        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+        found=$pid
+    done
+    echo "$found"
+}
+
+# The memory Windows calls private, taken from Linux: the process's private pages, Wine's own libraries in
+# it included, in KB.
+private_kb() { # PID
+    awk '/^Private_(Clean|Dirty):/ { kb += $2 } END { print kb }' "/proc/$1/smaps_rollup"
+}
+
 process_figure() { # HWND FIGURE
     local line
     line=$(_helper process-info "$(window_property "$1" pid)" | grep "^$2=") || e2e_fail "no $2 of window $1"

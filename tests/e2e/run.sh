@@ -2,7 +2,8 @@
 # Runs the end-to-end tests: the built Windows programs under Wine on a virtual display, driven from outside
 # as a user would drive them.
 #
-#   tests/e2e/run.sh [--build DIR] [TEST...]     TEST: test_NAME or NAME; all tests/e2e/test_*.sh by default
+#   tests/e2e/run.sh [--build DIR] [TEST...]     TEST: test_NAME, NAME or a path to a script; all
+#                                                tests/e2e/test_*.sh by default
 #
 # DIR is the Windows build tree (build-win). Each test gets the same Wine prefix reset to the state it had
 # right after its creation (registry and user folders), with the programs freshly copied to
@@ -18,7 +19,7 @@ selected=()
 while [ $# -gt 0 ]; do
     case $1 in
     --build) build=$(realpath "$2") && shift 2 ;;
-    -h | --help) sed -n '2,12p' "$0" && exit 0 ;;
+    -h | --help) sed -n '2,13p' "$0" && exit 0 ;;
     *) selected+=("$1") && shift ;;
     esac
 done
@@ -35,6 +36,11 @@ if [ ${#selected[@]} -eq 0 ]; then
     tests=("$here"/test_*.sh)
 else
     for name in "${selected[@]}"; do
+        # A path to a script elsewhere (a benchmark's scenario) runs as a test does.
+        if [[ $name == */* ]] && [ -f "$name" ]; then
+            tests+=("$(realpath "$name")")
+            continue
+        fi
         name=${name%.sh}
         name=test_${name#test_}
         [ -f "$here/$name.sh" ] || { echo "error: no test $here/$name.sh" >&2 && exit 2; }

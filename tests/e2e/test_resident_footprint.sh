@@ -18,33 +18,17 @@ show_menu_once() {
     wait_window_gone "$menu" 5
 }
 
-# The Linux process that runs Karvello.exe in this test's prefix (the other architecture's tests run beside
-# it), found by its Windows command line: the process wine was started as may still be a loader standing in
-# between, whose memory is not the program's.
-program_process() {
-    local pid found=$E2E_PID
-    for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-        [ "$pid" -gt "$found" ] || continue
-        tr '\0' '\n' <"/proc/$pid/cmdline" 2>/dev/null | grep -q 'Karvello\\Karvello\.exe' || continue
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
-        found=$pid
-    done
-    echo "$found"
-}
-program_pid=$(program_process)
+program_pid=$(program_process Karvello.exe)
 echo "measured process $program_pid: $(tr '\0' ' ' <"/proc/$program_pid/cmdline")"
 # The first menu builds the Drives group and loads the icons; the counting starts after it.
-private_kb() {
-    awk '/^Private_(Clean|Dirty):/ { kb += $2 } END { print kb }' "/proc/$program_pid/smaps_rollup"
-}
-private_at_start=$(private_kb)
+private_at_start=$(private_kb "$program_pid")
 show_menu_once
-private_start=$(private_kb)
+private_start=$(private_kb "$program_pid")
 gdi_before=$(process_figure "$hwnd" gdi)
 user_before=$(process_figure "$hwnd" user)
 for _ in $(seq 100); do show_menu_once; done
 sleep 0.5
-private_after=$(private_kb)
+private_after=$(private_kb "$program_pid")
 gdi_after=$(process_figure "$hwnd" gdi)
 user_after=$(process_figure "$hwnd" user)
 
