@@ -28,7 +28,7 @@ wine_32bit_missing() {
 # Debian's wine command takes the 32-bit loader whenever wine32 is installed; where that loader cannot
 # start, commands of the same names that go to wine64 come first on the PATH.
 _wine_use_64bit_loader_when_needed() {
-    if [ ! -x "$_wine32_loader" ] || "$_wine32_loader" --version >/dev/null 2>&1 || [ ! -x "$_wine64_loader" ]; then
+    if [ ! -x "$_wine32_loader" ] || [ ! -x "$_wine64_loader" ] || ! wine_32bit_missing >/dev/null; then
         return 0
     fi
     local shims=${TMPDIR:-/tmp}/karvello-wine64-$(id -u)

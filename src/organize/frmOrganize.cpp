@@ -304,7 +304,7 @@ void frmOrganize::CreateImageLists() {
     imlSmall_ = MakeItemImages(::MulDiv(16, imageDpi_, kBaseDpi));
     ::SendMessageW(tree_, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(imlSmall_.get()));
     ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(imlSmall_.get()));
-    if (largeIconsShown_)
+    if (::SendMessageW(list_, LVM_GETVIEW, 0, 0) == LV_VIEW_ICON)
         ShowLargeItemImages();
 }
 
@@ -833,8 +833,7 @@ void frmOrganize::SetListViewMode(ListViewMode mode, bool gridLines) {
         view = LV_VIEW_DETAILS;
         break;
     }
-    largeIconsShown_ = view == LV_VIEW_ICON;
-    if (largeIconsShown_)
+    if (view == LV_VIEW_ICON)
         ShowLargeItemImages();
     // The style's view bits go with the view, so that the list lays out its items for the new view
     // (under Wine, LVM_SETVIEW alone leaves Large Icons spaced as small ones).

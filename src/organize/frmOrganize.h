@@ -173,7 +173,6 @@ private:
     unique_hfont font_;
     unique_hicon statusIcon_;
     int imageDpi_ = 0;
-    bool largeIconsShown_ = false; // the list shows Large Icons, which take imlLarge_
 
     unique_hmenu menuBar_;
     unique_hmenu itemPopup_;

@@ -53,6 +53,12 @@ inline LRESULT Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<LRESULT>(result);
 }
 
+// SendMessage for a request that may keep a busy window long (a large tree filling, a timed command): false
+// when no answer came within a minute.
+inline bool SendPatiently(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
+    return ::SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 60000, &result) != 0;
+}
+
 // A block of memory in the process that owns a window, freed with the object.
 class RemoteMemory {
 public:

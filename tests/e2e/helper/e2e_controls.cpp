@@ -22,6 +22,7 @@ using e2e::ChildOfClass;
 using e2e::PrintLine;
 using e2e::RemoteMemory;
 using e2e::Send;
+using e2e::SendPatiently;
 
 constexpr size_t kTextOffset = 512;
 constexpr size_t kTextCharacters = 1024;
@@ -94,18 +95,24 @@ int TreeItems(HWND tree) {
     return 0;
 }
 
-// tree-select WINDOW TEXT: selects the first node with that text, as a click on it would.
-int TreeSelect(HWND tree, const std::wstring& text) {
+// The first node with that text in display order, or nullptr.
+HTREEITEM FindNode(HWND tree, const std::wstring& text) {
     RemoteMemory memory(tree, kRemoteSize);
     if (!memory.Valid())
+        return nullptr;
+    for (const TreeNode& node : TreeNodes(tree, memory))
+        if (node.Text == text)
+            return node.Handle;
+    return nullptr;
+}
+
+// tree-select WINDOW TEXT: selects the first node with that text, as a click on it would.
+int TreeSelect(HWND tree, const std::wstring& text) {
+    HTREEITEM node = FindNode(tree, text);
+    if (node == nullptr)
         return 1;
-    for (const TreeNode& node : TreeNodes(tree, memory)) {
-        if (node.Text == text) {
-            Send(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node.Handle));
-            return 0;
-        }
-    }
-    return 1;
+    Send(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
+    return 0;
 }
 
 // list-items WINDOW: one row a line, the columns separated by tabs, "*" before a selected row.
@@ -177,7 +184,7 @@ int StatusText(HWND status) {
 // Wine takes longer than the usual wait; a count that did not come is a failure, not a zero.
 int TreeCount(HWND tree) {
     DWORD_PTR count = 0;
-    if (::SendMessageTimeoutW(tree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, 60000, &count) == 0) {
+    if (!SendPatiently(tree, TVM_GETCOUNT, 0, 0, count)) {
         PrintLine(L"the tree did not answer within 60 s");
         return 1;
     }
@@ -220,6 +227,18 @@ bool Painted(HWND window) {
     return true;
 }
 
+// The time at which the window had handled what it was busy with and painted itself whole. Its thread
+// answers a sent message only between the messages it handles; after that its pending paints remain.
+LARGE_INTEGER WaitUntilPainted(HWND window) {
+    DWORD_PTR ignored = 0;
+    SendPatiently(window, WM_NULL, 0, 0, ignored);
+    while (!Painted(window))
+        ::Sleep(1);
+    LARGE_INTEGER painted{};
+    ::QueryPerformanceCounter(&painted);
+    return painted;
+}
+
 // time-open MAINWINDOW CLASS: hands the running Karvello an empty command, as a second start does, and
 // prints how long it took until a window of CLASS was visible and until it had painted itself whole.
 int TimeOpen(HWND main, const std::wstring& className) {
@@ -242,14 +261,7 @@ int TimeOpen(HWND main, const std::wstring& className) {
         return 1;
     LARGE_INTEGER visible{};
     ::QueryPerformanceCounter(&visible);
-    // The window's thread answers a sent message only between the messages it handles; after that its
-    // pending paints are what remain.
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
-    while (!Painted(window))
-        ::Sleep(1);
-    LARGE_INTEGER painted{};
-    ::QueryPerformanceCounter(&painted);
+    const LARGE_INTEGER painted = WaitUntilPainted(window);
     PrintLine(L"visible_ms=" + std::to_wstring(Milliseconds(started, visible)));
     PrintLine(L"painted_ms=" + std::to_wstring(Milliseconds(started, painted)));
     return 0;
@@ -263,28 +275,17 @@ int TimeSelect(HWND window, const std::wstring& text) {
     HWND list = ChildOfClass(window, WC_LISTVIEWW);
     if (tree == nullptr || list == nullptr)
         return 1;
-    RemoteMemory memory(tree, kRemoteSize);
-    if (!memory.Valid())
-        return 1;
-    HTREEITEM node = nullptr;
-    for (const TreeNode& candidate : TreeNodes(tree, memory))
-        if (candidate.Text == text && node == nullptr)
-            node = candidate.Handle;
+    HTREEITEM node = FindNode(tree, text);
     if (node == nullptr)
         return 1;
     LARGE_INTEGER started{};
     ::QueryPerformanceCounter(&started);
     DWORD_PTR ignored = 0;
-    if (::SendMessageTimeoutW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node), SMTO_NORMAL,
-                              60000, &ignored) == 0)
+    if (!SendPatiently(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node), ignored))
         return 1;
     LARGE_INTEGER selected{};
     ::QueryPerformanceCounter(&selected);
-    ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
-    while (!Painted(window))
-        ::Sleep(1);
-    LARGE_INTEGER painted{};
-    ::QueryPerformanceCounter(&painted);
+    const LARGE_INTEGER painted = WaitUntilPainted(window);
     PrintLine(L"selected_ms=" + std::to_wstring(Milliseconds(started, selected)));
     PrintLine(L"painted_ms=" + std::to_wstring(Milliseconds(started, painted)));
     PrintLine(L"rows=" + std::to_wstring(Send(list, LVM_GETITEMCOUNT, 0, 0)));
