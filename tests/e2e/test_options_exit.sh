@@ -5,8 +5,9 @@ open_options
 press_button Exit
 expect_eq "$(messagebox_text 'Exit Karvello')" "Are you sure you want to exit and close Karvello?" "question"
 screenshot question
+question=$(wait_window --class '#32770' --title 'Exit Karvello' --visible)
 answer_messagebox 'Exit Karvello' No
-sleep 0.5
+wait_window_gone "$question"
 expect_running
 window_exists --class '#32770' --title Options --visible || e2e_fail "the dialog closed on No"
 

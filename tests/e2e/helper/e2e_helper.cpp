@@ -266,29 +266,47 @@ HWND WaitForDialog(const CommandLine& command) {
     return WaitFor(command.TimeoutMs(), [&] { return FindTopLevel(query); });
 }
 
+// Looks again on every try: a dialog that is closing, a wizard page whose button has not yet taken its new
+// caption, or a button still disabled while the page changes all settle within moments, and a busy machine
+// only makes those moments longer.
 int ClickButtonCommand(const CommandLine& command) {
+    const std::optional<std::wstring> title = command.Option(L"title");
     const std::optional<std::wstring> caption = command.Option(L"button");
-    HWND dialog = WaitForDialog(command);
-    if (dialog == nullptr || !caption) {
-        PrintError(L"no visible window titled " + command.Option(L"title").value_or(L"?"));
+    if (!title || !caption) {
+        PrintError(L"click-button needs --title and --button");
         return 1;
     }
-    HWND button = WaitFor(command.TimeoutMs(), [&] { return FindButton(dialog, *caption); });
-    if (button == nullptr) {
-        PrintError(L"no button " + *caption);
+    const WindowQuery query{std::nullopt, title, true};
+    std::wstring reason = L"no visible window titled " + *title;
+    HWND clicked = WaitFor(command.TimeoutMs(), [&]() -> HWND {
+        HWND dialog = FindTopLevel(query);
+        if (dialog == nullptr) {
+            return nullptr;
+        }
+        HWND button = FindButton(dialog, *caption);
+        if (button == nullptr) {
+            reason = L"no button " + *caption;
+            return nullptr;
+        }
+        if (!::IsWindowEnabled(button)) {
+            reason = L"button " + *caption + L" is disabled";
+            return nullptr;
+        }
+        // The dialog gets the notification its button sends when clicked. BM_CLICK would do the same through
+        // the button, but a dialog that is not the active window ignores it, and under Wine without a window
+        // manager another process's dialog never is. Posting fails only when the dialog has just gone.
+        const int id = ::GetDlgCtrlID(button);
+        if (!::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button))) {
+            reason = L"the window titled " + *title + L" closed before its button was pressed";
+            return nullptr;
+        }
+        return button;
+    });
+    if (clicked == nullptr) {
+        PrintError(reason);
         return 1;
     }
-    if (!::IsWindowEnabled(button)) {
-        PrintError(L"button " + *caption + L" is disabled");
-        return 1;
-    }
-    // The dialog gets the notification its button sends when clicked. BM_CLICK would do the same through
-    // the button, but a dialog that is not the active window ignores it, and under Wine without a window
-    // manager another process's dialog never is.
-    const int id = ::GetDlgCtrlID(button);
-    return ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button))
-               ? 0
-               : 1;
+    return 0;
 }
 
 int DialogTextCommand(const CommandLine& command) {
