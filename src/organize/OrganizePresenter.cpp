@@ -75,7 +75,8 @@ bool IsShownItem(const clsMenuItem& item) {
 // The locale's texts for one fill of the list: each item is asked of the system once, not once per date.
 class CachedLocale final : public ILocale {
 public:
-    explicit CachedLocale(ILocale& inner) : inner_(inner) {}
+    CachedLocale(ILocale& inner, std::unordered_map<uint32_t, std::string>& cache)
+        : inner_(inner), cache_(cache) {}
     std::string LocaleText(uint32_t item) override {
         const auto found = cache_.find(item);
         if (found != cache_.end())
@@ -85,7 +86,7 @@ public:
 
 private:
     ILocale& inner_;
-    std::unordered_map<uint32_t, std::string> cache_;
+    std::unordered_map<uint32_t, std::string>& cache_;
 };
 
 } // namespace
@@ -262,22 +263,35 @@ ListRow OrganizePresenter::MakeListRow(const clsMenuItem& item) const {
 void OrganizePresenter::FillList() {
     const std::string owner =
         selectedTreeKey_ == ROOT_NODE_KEY ? TOP_LEVEL_OWNER : NameOfKey(selectedTreeKey_);
-    CachedLocale locale(services_.Locale);
-    modRegionalSettings regional(locale);
-    const auto dateText = [&regional](const DateTime& value) {
-        return value.IsZero() ? std::string("Never") : regional.FormatDateTimeLocal(value);
-    };
+    listLocaleTexts_.clear();
     listRows_.clear();
     for (const clsMenuItem* child : work_.Children(owner)) {
         if (!IsShownItem(*child) || child->Separator())
             continue;
-        ListRow row = MakeListRow(*child);
-        row.SubItems[4] = dateText(row.Modified);
-        row.SubItems[5] = dateText(row.Created);
-        listRows_.push_back(std::move(row));
+        listRows_.push_back(MakeListRow(*child));
     }
     SortListRows();
     view_.SetListRows(listRows_);
+}
+
+const std::string& OrganizePresenter::ListCellText(size_t index, int column) {
+    static const std::string none;
+    if (index >= listRows_.size() || column < 0 || column >= kListColumnCount)
+        return none;
+    ListRow& row = listRows_[index];
+    if (column == 0)
+        return row.Text;
+    if ((column == 5 || column == 6) && !row.DatesWritten) {
+        CachedLocale locale(services_.Locale, listLocaleTexts_);
+        modRegionalSettings regional(locale);
+        const auto dateText = [&regional](const DateTime& value) {
+            return value.IsZero() ? std::string("Never") : regional.FormatDateTimeLocal(value);
+        };
+        row.SubItems[4] = dateText(row.Modified);
+        row.SubItems[5] = dateText(row.Created);
+        row.DatesWritten = true;
+    }
+    return row.SubItems[static_cast<size_t>(column - 1)];
 }
 
 void OrganizePresenter::SortListRows() {

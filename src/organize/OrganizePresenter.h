@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -154,6 +155,9 @@ public:
     std::vector<std::string> SelectedListNames() const;
     // The rows the list shows now.
     const std::vector<ListRow>& ListRows() const { return listRows_; }
+    // The text of one cell of the list (column 0 is the caption). The date columns are written in the
+    // regional style when first asked for: a group of thousands of rows shows a few dozen at a time.
+    const std::string& ListCellText(size_t row, int column);
     // The Names of the items shown ghosted (cut to the clipboard).
     void SetCutMarks(std::unordered_set<std::string> names);
     // Fills tree and list again from the working collection, keeping the selected node (or its nearest
@@ -261,6 +265,8 @@ private:
     // refill no longer has its node.
     std::vector<std::string> selectedAncestors_;
     std::vector<ListRow> listRows_;
+    // The locale's texts for the dates of the current list, asked of the system once per fill.
+    std::unordered_map<uint32_t, std::string> listLocaleTexts_;
     std::unordered_set<std::string> cutNames_;
     OrganizeClipboard clipboard_;
     UndoHistory history_;

@@ -42,8 +42,10 @@ struct ListRow {
     std::string Key; // "C" + Name
     std::string Text;
     int Icon = 0;
-    // "Type", "Keyboard Shortcut", "Target Folder", "Description", "Modified", "Created".
+    // "Type", "Keyboard Shortcut", "Target Folder", "Description", "Modified", "Created". The two dates
+    // are written the first time the row is shown (OrganizePresenter::ListCellText), not for every row.
     std::array<std::string, kListColumnCount - 1> SubItems;
+    bool DatesWritten = false;
     // Cut to the editor's clipboard: shown ghosted.
     bool Ghosted = false;
     // The dates behind the two date columns, so that Arrange Icons sorts them as dates.

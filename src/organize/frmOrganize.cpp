@@ -667,12 +667,7 @@ void frmOrganize::OnListDisplayInfo(NMLVDISPINFOW& info) {
         return;
     const ListRow& row = (*rows_)[static_cast<size_t>(item.iItem)];
     if (item.mask & LVIF_TEXT) {
-        const std::string& text = item.iSubItem == 0
-                                      ? row.Text
-                                      : (item.iSubItem <= static_cast<int>(row.SubItems.size())
-                                             ? row.SubItems[static_cast<size_t>(item.iSubItem - 1)]
-                                             : row.Text);
-        displayText_ = Widen(text);
+        displayText_ = Widen(presenter_->ListCellText(static_cast<size_t>(item.iItem), item.iSubItem));
         if (item.pszText != nullptr && item.cchTextMax > 0) {
             const size_t count = std::min(displayText_.size(), static_cast<size_t>(item.cchTextMax - 1));
             std::copy_n(displayText_.c_str(), count, item.pszText);

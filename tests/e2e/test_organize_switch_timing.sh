@@ -11,6 +11,10 @@ for group in "Group 000" "Group 001"; do
     expect_contains "$timing" "rows=5000" "the list after selecting $group"
 done
 echo "$timing" | grep -v '^rows=' | tee timing.txt
+# The date columns are written when a row is first shown or asked for: the last row, never painted, has them
+# (in the prefix's English (United States) style).
+expect_eq "$(list_items 7 | tail -n 1)" $'Folder 001-4999\tFolder Shortcut\t\tC:\\Data\\Folder 1-4999\t\t11/2/2026 5:05:00 PM\t3/14/2026 9:26:53 AM' \
+    "the last row of the group"
 screenshot group-of-5000
 post_message "$ORGANIZE" WM_CLOSE
 wait_window_gone "$ORGANIZE" 30

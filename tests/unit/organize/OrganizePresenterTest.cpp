@@ -273,8 +273,13 @@ TEST_F(OrganizePresenterTest, ListRowsShowEveryColumnAndHideGeneratedEntries) {
     EXPECT_EQ(music->Key, "CMU");
     EXPECT_EQ(music->SubItems[0], presenter.WorkCollection().GetMenuItemFromName("MU")->Description());
     EXPECT_EQ(music->SubItems[2], "C:\\Music");
-    EXPECT_EQ(music->SubItems[4], "9.3.2026");
-    EXPECT_EQ(music->SubItems[5], "Never");
+    const auto musicRow = static_cast<size_t>(view.RowIndex("Music"));
+    EXPECT_EQ(presenter.ListCellText(musicRow, 0), "Music");
+    EXPECT_EQ(presenter.ListCellText(musicRow, 5), "9.3.2026");
+    EXPECT_EQ(presenter.ListCellText(musicRow, 6), "Never");
+    EXPECT_EQ(presenter.ListCellText(musicRow, 3), "C:\\Music");
+    EXPECT_EQ(presenter.ListCellText(musicRow, kListColumnCount), "");
+    EXPECT_EQ(presenter.ListCellText(view.listRows->size(), 1), "");
     EXPECT_EQ(music->SubItems[1], "");
     EXPECT_EQ(view.Row("Open-All")->SubItems[0], "Open-All Shortcut");
     presenter.SelectGroup("W");
