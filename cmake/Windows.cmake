@@ -28,7 +28,11 @@ endfunction()
 function(karvello_gui_program target)
     set_target_properties(${target} PROPERTIES WIN32_EXECUTABLE ON)
     if(MINGW)
-        target_link_options(${target} PRIVATE -municode)
+        # Sections on page boundaries in the file too, so that the loader can map the program from its file
+        # (a page is read when first touched and is shared) rather than copy it whole into the process's
+        # own memory, as Wine does with the linker's default 512-byte alignment; and a Release program
+        # without the runtime's debugging sections, which would be loaded with it.
+        target_link_options(${target} PRIVATE -municode -Wl,--file-alignment,4096 $<$<CONFIG:Release>:-s>)
     endif()
     karvello_static_runtime(${target})
     target_include_directories(${target} PRIVATE ${KARVELLO_RESOURCE_DIR} ${KARVELLO_GENERATED_DIR})

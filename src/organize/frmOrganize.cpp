@@ -11,6 +11,7 @@
 #include "app/Program.h"
 #include "organize/OrganizeLayout.h"
 #include "platform/Text.h"
+#include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/WindowPlacement.h"
 
 namespace krv {
@@ -957,8 +958,7 @@ std::optional<FileDialogChoice> frmOrganize::AskFileName(bool save, std::string_
     dialog.lpstrTitle = caption.c_str();
     dialog.lpstrDefExt = L"krvc";
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (save ? 0 : OFN_FILEMUSTEXIST);
-    const BOOL chosen = save ? ::GetSaveFileNameW(&dialog) : ::GetOpenFileNameW(&dialog);
-    if (!chosen)
+    if (!ShowFileDialog(dialog, save))
         return std::nullopt;
     file.resize(std::wcslen(file.c_str()));
     return FileDialogChoice{Narrow(file), static_cast<int>(dialog.nFilterIndex)};
