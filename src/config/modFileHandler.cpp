@@ -1,6 +1,7 @@
 #include "config/modFileHandler.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <optional>
 #include <unordered_set>
@@ -13,6 +14,10 @@
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace krv {
 namespace {
 
@@ -21,19 +26,6 @@ using Records = std::vector<std::string_view>;
 constexpr const char* kTrue = "True";
 constexpr const char* kFalse = "False";
 constexpr const char* kLineEnd = "\r\n";
-
-// Cuts the content at every NUL. A record exists only once its NUL has been seen, so bytes after the last NUL
-// are not a record.
-Records SplitRecords(std::string_view bytes) {
-    Records records;
-    records.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\0')));
-    size_t start = 0;
-    for (size_t nul = bytes.find('\0'); nul != std::string_view::npos; nul = bytes.find('\0', start)) {
-        records.push_back(bytes.substr(start, nul - start));
-        start = nul + 1;
-    }
-    return records;
-}
 
 // Walks one item section from its first record (the one after the tag). Each item takes 22 records and is
 // handed to onItem only when another record follows it; that record either ends the section ("[END:]") or
@@ -220,6 +212,69 @@ const char* ProblemText(LoadProblem problem) {
 
 } // namespace
 
+// A record exists only once its NUL has been seen, so bytes after the last NUL are not a record.
+std::vector<std::string_view> SplitConfigRecords(std::string_view bytes) {
+    Records records;
+    records.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\0')));
+    size_t start = 0;
+    for (size_t nul = bytes.find('\0'); nul != std::string_view::npos; nul = bytes.find('\0', start)) {
+        records.push_back(bytes.substr(start, nul - start));
+        start = nul + 1;
+    }
+    return records;
+}
+
+namespace {
+
+constexpr size_t kScanBlock = 16;
+
+// One bit for every NUL among the bytes of the block at first (bit 0 for the byte at first); a block at the
+// end of the bytes may be shorter.
+uint32_t NulsOfBlock(std::string_view bytes, size_t first) {
+#if defined(__SSE2__)
+    if (bytes.size() - first >= kScanBlock) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + first));
+        return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_setzero_si128())));
+    }
+#endif
+    uint32_t mask = 0;
+    const size_t end = std::min(bytes.size(), first + kScanBlock);
+    for (size_t i = first; i < end; ++i)
+        mask |= static_cast<uint32_t>(bytes[i] == '\0') << (i - first);
+    return mask;
+}
+
+} // namespace
+
+// The NULs are found a block of bytes at a time, which is several times faster than looking for each one
+// from the end of the record before it: most records are only a few bytes long.
+size_t RecordCursor::NextNul() {
+    for (;;) {
+        if (!masked_) {
+            if (block_ >= bytes_.size())
+                return bytes_.size();
+            mask_ = NulsOfBlock(bytes_, block_);
+            masked_ = true;
+        }
+        if (mask_ != 0) {
+            const size_t nul = block_ + static_cast<size_t>(std::countr_zero(mask_));
+            mask_ &= mask_ - 1;
+            return nul;
+        }
+        block_ += kScanBlock;
+        masked_ = false;
+    }
+}
+
+bool RecordCursor::Next(std::string_view& record) {
+    const size_t nul = NextNul();
+    if (nul >= bytes_.size())
+        return false;
+    record = bytes_.substr(start_, nul - start_);
+    start_ = nul + 1;
+    return true;
+}
+
 std::string BackupFileName(std::string_view path, int number) {
     return std::string(path) + ".bak" + std::to_string(number);
 }
@@ -371,7 +426,7 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
     }
 
     const bool showSystemFolders = ShowSystemFolders();
-    const Records records = SplitRecords(*content);
+    const Records records = SplitConfigRecords(*content);
     const Utf8Texts fullTexts = ReadUtf8Texts(records);
     const auto summaryTexts = fullTexts.find(std::string_view());
     bool sawPersonalGroup = false;
@@ -818,7 +873,7 @@ bool modFileHandler::UpdateSummary(std::string_view path) {
 // file.
 std::string modFileHandler::RemoveSummaryBlocks(std::string_view bytes,
                                                 std::vector<Utf8Entry>& itemTexts) const {
-    const Records records = SplitRecords(bytes);
+    const Records records = SplitConfigRecords(bytes);
     const auto offsetOf = [&](std::string_view record) {
         return static_cast<size_t>(record.data() - bytes.data());
     };

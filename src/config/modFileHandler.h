@@ -2,6 +2,7 @@
 // modFileHandler: finds, reads and writes the .krvc configuration file, keeps its summary texts, and writes
 // the plain-text listing of a tree.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <set>
@@ -98,6 +99,28 @@ std::string FormatFileDate(const DateTime& value);
 // The date-time of a date text; the zero date-time for an empty text or an impossible date. An impossible
 // time of day keeps the date at midnight.
 DateTime ParseFileDate(std::string_view text);
+
+// The records of a file's bytes in order: the texts before each NUL. Bytes after the last NUL are no record.
+std::vector<std::string_view> SplitConfigRecords(std::string_view bytes);
+
+// Walks the records of a file's bytes one after the other without storing them: the least any reader of the
+// file does. The bytes must outlive the cursor.
+class RecordCursor {
+public:
+    explicit RecordCursor(std::string_view bytes) : bytes_(bytes) {}
+    // Sets record to the next record; false when no NUL follows (bytes after the last NUL are no record).
+    bool Next(std::string_view& record);
+
+private:
+    // The position of the next NUL, or the size of the bytes when there is none.
+    size_t NextNul();
+
+    std::string_view bytes_;
+    size_t start_ = 0; // where the next record begins
+    size_t block_ = 0; // the start of the block whose NULs mask_ holds; the blocks before it are done
+    uint32_t mask_ = 0;
+    bool masked_ = false; // whether mask_ holds the block at block_
+};
 
 class modFileHandler {
 public:
