@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
+#include <cstring>
 #include <optional>
 #include <unordered_set>
 
@@ -95,30 +96,9 @@ void AppendNumber(std::string& out, long long number) {
     out.append(digits, end);
 }
 
-// Appends one record: the text and its NUL. A text cannot hold a NUL in the file, where it would end the
-// record early and shift every field after it, so any NUL inside the text is left out.
-void AppendRecord(std::string& out, std::string_view text) {
-    if (text.find('\0') == std::string_view::npos) {
-        out.append(text);
-    } else {
-        for (char c : text) {
-            if (c != '\0')
-                out += c;
-        }
-    }
-    out += '\0';
-}
-
-void AppendNumberRecord(std::string& out, long long number) {
-    AppendNumber(out, number);
-    out += '\0';
-}
-
 // Every ANSI code page agrees with ASCII, and in UTF-8 an ASCII byte never belongs to a longer character, so
 // only the runs of other characters need the code page. That keeps a 10 MB file of mostly ASCII text cheap.
-std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
-    std::string bytes;
-    bytes.reserve(utf8.size());
+void AppendInCodePage(std::string& bytes, std::string_view utf8, const ICodePage& codePage) {
     size_t pos = 0;
     while (pos < utf8.size()) {
         size_t runEnd = pos;
@@ -132,6 +112,12 @@ std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
             bytes += codePage.ToAnsi(utf8.substr(pos, runEnd - pos));
         pos = runEnd;
     }
+}
+
+std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    AppendInCodePage(bytes, utf8, codePage);
     return bytes;
 }
 
@@ -142,6 +128,116 @@ bool IsAscii(std::string_view bytes) {
     }
     return true;
 }
+
+// True when the text is plain ASCII without a NUL, which a record takes unchanged in every code page.
+bool IsPlainRecordText(std::string_view text) {
+    bool plain = true;
+    for (char c : text)
+        plain &= static_cast<unsigned char>(c - 1) < 0x7F;
+    return plain;
+}
+
+std::string WithoutNuls(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (char c : text) {
+        if (c != '\0')
+            kept += c;
+    }
+    return kept;
+}
+
+// The longest number to_chars makes of a long long, and the longest date: six int numbers, each with its bar.
+constexpr size_t kMaxNumberLength = 20;
+constexpr size_t kMaxDateLength = 6 * 12;
+
+char* WriteNumber(char* at, long long number) {
+    return std::to_chars(at, at + kMaxNumberLength, number).ptr;
+}
+
+// Writes the date as FormatFileDate gives it to at, which has room for kMaxDateLength bytes; returns the end.
+char* WriteFileDate(char* at, const DateTime& value) {
+    if (value.IsZero())
+        return at;
+    for (int part : {value.Day, value.Month, value.Year, value.Hour, value.Minute, value.Second}) {
+        at = std::to_chars(at, at + 11, part).ptr;
+        *at++ = '|';
+    }
+    return at;
+}
+
+} // namespace
+
+// The bytes of a file being written, record by record, in the file's code page. The bytes are written into a
+// buffer that grows by doubling and is cut to its length at the end, so that a record costs little more than
+// copying its bytes.
+class RecordWriter {
+public:
+    RecordWriter(const ICodePage& codePage, size_t expectedSize) : codePage_(codePage) {
+        bytes_.resize(std::max<size_t>(expectedSize, 64));
+    }
+
+    // A record of UTF-8 text, in the code page; a NUL inside it is left out, as it would end the record
+    // early in the file and shift every field after it. True when the code page holds the whole text.
+    bool Text(std::string_view utf8) {
+        if (IsPlainRecordText(utf8)) {
+            Plain(utf8);
+            return true;
+        }
+        std::string converted;
+        AppendInCodePage(converted, utf8.find('\0') == std::string_view::npos ? utf8 : WithoutNuls(utf8),
+                         codePage_);
+        Plain(converted);
+        return IsAscii(utf8) || CodePageHolds(codePage_, utf8);
+    }
+    // A record of bytes taken as they are (tags, words of the layout, the UTF-8 block), without any NUL.
+    void Unconverted(std::string_view text) {
+        Plain(text.find('\0') == std::string_view::npos ? text : WithoutNuls(text));
+    }
+    void Number(long long number) {
+        char* at = Room(kMaxNumberLength + 1);
+        at = WriteNumber(at, number);
+        *at++ = '\0';
+        used_ = static_cast<size_t>(at - bytes_.data());
+    }
+    void Date(const DateTime& value) {
+        char* at = Room(kMaxDateLength + 1);
+        at = WriteFileDate(at, value);
+        *at++ = '\0';
+        used_ = static_cast<size_t>(at - bytes_.data());
+    }
+    // Bytes that are no record of their own (the kept part of a file being rewritten).
+    void Bytes(std::string_view bytes) {
+        std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
+        used_ += bytes.size();
+    }
+
+    std::string Take() && {
+        bytes_.resize(used_);
+        return std::move(bytes_);
+    }
+
+private:
+    // The text and its NUL; the text holds no NUL.
+    void Plain(std::string_view text) {
+        char* at = Room(text.size() + 1);
+        std::memcpy(at, text.data(), text.size());
+        at[text.size()] = '\0';
+        used_ += text.size() + 1;
+    }
+    // Where the next byte goes, with room for at least count bytes.
+    char* Room(size_t count) {
+        if (bytes_.size() - used_ < count)
+            bytes_.resize(std::max(bytes_.size() * 2, used_ + count));
+        return bytes_.data() + used_;
+    }
+
+    const ICodePage& codePage_;
+    std::string bytes_;
+    size_t used_ = 0;
+};
+
+namespace {
 
 // A record that an older reader would take for a section or summary tag. Such a record inside the UTF-8 block
 // would make that reader misread what follows, so the block never holds one.
@@ -305,14 +401,8 @@ bool ReportLoadProblem(IMessageBox& messageBox, ConfigLoadStatus& status) {
 }
 
 std::string FormatFileDate(const DateTime& value) {
-    if (value.IsZero())
-        return {};
-    std::string text;
-    for (int part : {value.Day, value.Month, value.Year, value.Hour, value.Minute, value.Second}) {
-        AppendNumber(text, part);
-        text += '|';
-    }
-    return text;
+    char text[kMaxDateLength];
+    return std::string(text, WriteFileDate(text, value));
 }
 
 DateTime ParseFileDate(std::string_view text) {
@@ -685,86 +775,121 @@ bool modFileHandler::KeepBeforeOverwriting(const std::string& path) {
     return true;
 }
 
+// The top-level group that the owners of each item lead to, as clsMenuCollection::GetItemRootNode tells it.
+// That depends on the item's owner alone, so it is worked out once for every owner rather than climbed again
+// for each of the many items of a group.
+class modFileHandler::RootsOfOwners {
+public:
+    explicit RootsOfOwners(const clsMenuCollection& collection) : collection_(collection) {}
+    const std::string& RootOf(const clsMenuItem& item) {
+        auto found = byOwner_.find(item.OwnerName());
+        if (found == byOwner_.end())
+            found = byOwner_.emplace(item.OwnerName(), collection_.GetItemRootNode(item)).first;
+        return found->second;
+    }
+
+private:
+    const clsMenuCollection& collection_;
+    std::unordered_map<std::string, std::string> byOwner_;
+};
+
+// Every ANSI code page writes a byte for each character, so a file is about as long as the texts of its
+// items; a typical item of a user's tree takes some 300 bytes.
+constexpr size_t kExpectedBytesPerItem = 384;
+
 std::string modFileHandler::ConfigurationBytes(const clsMenuCollection& collection) const {
-    std::string out;
+    RecordWriter out(codePage_, static_cast<size_t>(collection.Count()) * kExpectedBytesPerItem);
     std::vector<Utf8Entry> fullTexts;
-    out.reserve(static_cast<size_t>(collection.Count()) * 256);
-    WriteItemSection(out, collection, MIT_GROUP_USER, fullTexts);
+    const SavedItems items = ItemsToSave(collection);
+    WriteItemSection(out, MIT_GROUP_USER, items.personal, fullTexts);
     if (ShowSystemFolders())
-        WriteItemSection(out, collection, MIT_PATHS_SYSTEM, fullTexts);
+        WriteItemSection(out, MIT_PATHS_SYSTEM, items.system, fullTexts);
     WriteSummary(out, fullTexts);
-    return Utf8ToFile(out, codePage_) + Utf8Block(fullTexts);
+    WriteUtf8Block(out, fullTexts);
+    return std::move(out).Take();
 }
 
-bool modFileHandler::IsStoredBySave(const clsMenuCollection& collection, const clsMenuItem& item) const {
-    const auto inSection = [&](std::string_view section) {
-        return item.Name() == section || collection.GetItemRootNode(item) == section;
-    };
-    return inSection(MIT_GROUP_USER) || (ShowSystemFolders() && inSection(MIT_PATHS_SYSTEM));
+bool modFileHandler::IsInSection(const clsMenuItem& item, std::string_view section, RootsOfOwners& roots) {
+    return item.Name() == section || roots.RootOf(item) == section;
+}
+
+modFileHandler::SavedItems modFileHandler::ItemsToSave(const clsMenuCollection& collection) const {
+    RootsOfOwners roots(collection);
+    const bool system = ShowSystemFolders();
+    SavedItems items;
+    items.personal.reserve(static_cast<size_t>(collection.Count()));
+    for (const clsMenuItem& item : collection) {
+        if (IsNeverStored(item))
+            continue;
+        if (IsInSection(item, MIT_GROUP_USER, roots))
+            items.personal.push_back(&item);
+        if (system && IsInSection(item, MIT_PATHS_SYSTEM, roots))
+            items.system.push_back(&item);
+    }
+    return items;
 }
 
 int modFileHandler::CountItemsASaveWouldDrop(const clsMenuCollection& collection) const {
+    RootsOfOwners roots(collection);
+    const bool system = ShowSystemFolders();
     int dropped = 0;
     for (const clsMenuItem& item : collection) {
-        if (!IsNeverStored(item) && !IsStoredBySave(collection, item))
+        if (!IsNeverStored(item) && !IsInSection(item, MIT_GROUP_USER, roots) &&
+            !(system && IsInSection(item, MIT_PATHS_SYSTEM, roots)))
             ++dropped;
     }
     return dropped;
 }
 
-void modFileHandler::WriteItemSection(std::string& out, const clsMenuCollection& collection,
-                                      std::string_view section, std::vector<Utf8Entry>& fullTexts) const {
-    AppendRecord(out, "[" + std::string(section) + ":]");
-    for (const clsMenuItem& item : collection) {
-        if (IsNeverStored(item))
-            continue;
-        if (item.Name() == section || collection.GetItemRootNode(item) == section)
-            WriteItemRecord(out, item, fullTexts);
-    }
-    AppendRecord(out, TAG_END);
+void modFileHandler::WriteItemSection(RecordWriter& out, std::string_view section,
+                                      const std::vector<const clsMenuItem*>& items,
+                                      std::vector<Utf8Entry>& fullTexts) const {
+    out.Unconverted("[" + std::string(section) + ":]");
+    for (const clsMenuItem* item : items)
+        WriteItemRecord(out, *item, fullTexts);
+    out.Unconverted(TAG_END);
 }
 
+// Called for a text the code page cannot hold whole.
 void modFileHandler::NoteFullText(std::vector<Utf8Entry>& fullTexts, const std::string& owner, int field,
                                   std::string_view text) const {
-    if (IsAscii(text) || CodePageHolds(codePage_, text))
-        return;
     std::string ownerRecord = Utf8ToFile(owner, codePage_);
     if (LooksLikeTag(ownerRecord))
         return;
     fullTexts.push_back({std::move(ownerRecord), field, std::string(text)});
 }
 
-void modFileHandler::WriteItemRecord(std::string& out, const clsMenuItem& item,
+void modFileHandler::WriteItemRecord(RecordWriter& out, const clsMenuItem& item,
                                      std::vector<Utf8Entry>& fullTexts) const {
     const auto text = [&](int field, const std::string& value) {
-        AppendRecord(out, value);
-        NoteFullText(fullTexts, item.Name(), field, value);
+        if (!out.Text(value))
+            NoteFullText(fullTexts, item.Name(), field, value);
     };
-    AppendNumberRecord(out, item.Position());
+    out.Number(item.Position());
     text(2, item.Name());
     text(3, item.Caption());
-    AppendNumberRecord(out, item.flags());
+    out.Number(item.flags());
     text(5, item.OwnerName());
-    AppendNumberRecord(out, item.IconID());
-    AppendRecord(out, item.Separator() ? kTrue : kFalse);
-    AppendRecord(out, item.SubMenu() ? kTrue : kFalse);
+    out.Number(item.IconID());
+    out.Unconverted(item.Separator() ? kTrue : kFalse);
+    out.Unconverted(item.SubMenu() ? kTrue : kFalse);
     text(9, item.ItemType());
     text(10, item.OpenType());
-    AppendNumberRecord(out, item.DriveType());
+    out.Number(item.DriveType());
     text(12, item.Description());
     text(13, item.FolderPath());
-    AppendRecord(out, item.NetworkPath()); // never read back, so its full text need not be kept
+    out.Text(item.NetworkPath()); // never read back, so its full text need not be kept
     text(15, item.ItemPath());
     text(16, item.ItemLocation());
     text(17, item.Remark());
-    AppendNumberRecord(out, item.KeyboardCode());
+    out.Number(item.KeyboardCode());
     text(19, item.UserDescription());
-    AppendRecord(out, FormatFileDate(item.TimeCreated()));
-    AppendRecord(out, FormatFileDate(item.TimeModified()));
-    AppendRecord(out, FormatFileDate(item.TimeAccessed()));
+    out.Date(item.TimeCreated());
+    out.Date(item.TimeModified());
+    out.Date(item.TimeAccessed());
 }
 
-void modFileHandler::WriteSummary(std::string& out, std::vector<Utf8Entry>& fullTexts) const {
+void modFileHandler::WriteSummary(RecordWriter& out, std::vector<Utf8Entry>& fullTexts) const {
     const std::pair<const char*, const std::string*> blocks[] = {
         {TAG_SUMMARY_TITLE, &summary_.SummaryTitle},       {TAG_SUMMARY_AUTHOR, &summary_.SummaryAuthor},
         {TAG_SUMMARY_CATEGORY, &summary_.SummaryCategory}, {TAG_SUMMARY_KEYWORDS, &summary_.SummaryKeywords},
@@ -773,26 +898,26 @@ void modFileHandler::WriteSummary(std::string& out, std::vector<Utf8Entry>& full
     for (const auto& [tag, text] : blocks) {
         if (text->empty())
             continue;
-        AppendRecord(out, tag);
-        AppendRecord(out, *text);
-        AppendRecord(out, TAG_END);
-        NoteFullText(fullTexts, std::string(), SummaryNumber(tag), *text);
+        out.Unconverted(tag);
+        const bool held = out.Text(*text);
+        out.Unconverted(TAG_END);
+        if (!held)
+            NoteFullText(fullTexts, std::string(), SummaryNumber(tag), *text);
     }
 }
 
-// Nothing at all when every text fits the code page, so that such files keep their bytes.
-std::string modFileHandler::Utf8Block(const std::vector<Utf8Entry>& fullTexts) const {
+// Nothing at all when every text fits the code page, so that such files keep their bytes. The block is
+// UTF-8 and is not converted.
+void modFileHandler::WriteUtf8Block(RecordWriter& out, const std::vector<Utf8Entry>& fullTexts) const {
     if (fullTexts.empty())
-        return {};
-    std::string block;
-    AppendRecord(block, TAG_UTF8_TEXTS);
+        return;
+    out.Unconverted(TAG_UTF8_TEXTS);
     for (const Utf8Entry& entry : fullTexts) {
-        AppendRecord(block, entry.owner);
-        AppendNumberRecord(block, entry.field);
-        AppendRecord(block, entry.text);
+        out.Unconverted(entry.owner);
+        out.Number(entry.field);
+        out.Unconverted(entry.text);
     }
-    AppendRecord(block, TAG_END);
-    return block;
+    out.Unconverted(TAG_END);
 }
 
 std::string modFileHandler::TextListingBytes(const clsMenuCollection& collection) const {
@@ -860,9 +985,11 @@ bool modFileHandler::UpdateSummary(std::string_view path) {
     // The full texts of the items stay as they were; those of the summary are written anew with it.
     std::vector<Utf8Entry> fullTexts;
     const std::string kept = RemoveSummaryBlocks(*content, fullTexts);
-    std::string summary;
-    WriteSummary(summary, fullTexts);
-    return WriteFile(filePath, kept + Utf8ToFile(summary, codePage_) + Utf8Block(fullTexts), true);
+    RecordWriter out(codePage_, content->size() + 256);
+    out.Bytes(kept);
+    WriteSummary(out, fullTexts);
+    WriteUtf8Block(out, fullTexts);
+    return WriteFile(filePath, std::move(out).Take(), true);
 }
 
 // Keeps every byte of the file except its summary blocks (RemoveSummaryBlock for each one found), its UTF-8

@@ -19,6 +19,7 @@ class clsMenuItem;
 class clsRegHandler;
 class ICodePage;
 class IFileSystem;
+class RecordWriter;
 class IMessageBox;
 struct Options;
 
@@ -206,17 +207,25 @@ private:
     bool KeepBeforeOverwriting(const std::string& path);
     void RotateBackups(const std::string& path, std::string_view previous);
     bool WriteFile(const std::string& path, std::string_view bytes, bool keepBackups);
-    bool IsStoredBySave(const clsMenuCollection& collection, const clsMenuItem& item) const;
 
     // Writing.
-    void WriteItemSection(std::string& out, const clsMenuCollection& collection, std::string_view section,
+    class RootsOfOwners;
+    // The items a save writes in each section, in list order.
+    struct SavedItems {
+        std::vector<const clsMenuItem*> personal;
+        std::vector<const clsMenuItem*> system;
+    };
+    SavedItems ItemsToSave(const clsMenuCollection& collection) const;
+    // True when the item is the section's group or its owners lead to that group.
+    static bool IsInSection(const clsMenuItem& item, std::string_view section, RootsOfOwners& roots);
+    void WriteItemSection(RecordWriter& out, std::string_view section, const std::vector<const clsMenuItem*>& items,
                           std::vector<Utf8Entry>& fullTexts) const;
-    void WriteItemRecord(std::string& out, const clsMenuItem& item, std::vector<Utf8Entry>& fullTexts) const;
-    void WriteSummary(std::string& out, std::vector<Utf8Entry>& fullTexts) const;
-    // Notes the text of a record when the code page cannot hold it.
+    void WriteItemRecord(RecordWriter& out, const clsMenuItem& item, std::vector<Utf8Entry>& fullTexts) const;
+    void WriteSummary(RecordWriter& out, std::vector<Utf8Entry>& fullTexts) const;
+    // Keeps the full text of a record whose text the code page cannot hold.
     void NoteFullText(std::vector<Utf8Entry>& fullTexts, const std::string& owner, int field,
                       std::string_view text) const;
-    std::string Utf8Block(const std::vector<Utf8Entry>& fullTexts) const;
+    void WriteUtf8Block(RecordWriter& out, const std::vector<Utf8Entry>& fullTexts) const;
     void WriteTextListing(std::string& out, const clsMenuCollection& collection,
                           std::string_view groupName) const;
     std::string RemoveSummaryBlocks(std::string_view bytes, std::vector<Utf8Entry>& itemTexts) const;
