@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 
 #if defined(_WIN32)
 #include <cwchar>
@@ -85,6 +84,17 @@ char32_t Cp1252ToUnicode(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0)
         return kCp1252High[b - 0x80];
     return b;
+}
+
+// The Windows-1252 byte of a character; -1 when the code page lacks it.
+int Cp1252ByteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
+    for (int b = 0x80; b <= 0x9F; ++b) {
+        if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == cp)
+            return b;
+    }
+    return -1;
 }
 
 // Simple upper-case mapping for the ranges where lower and upper case letters pair regularly.
@@ -246,25 +256,23 @@ bool CodePageHolds(const ICodePage& codePage, std::string_view utf8) {
 }
 
 std::string Windows1252CodePage::ToAnsi(std::string_view utf8) const {
-    static const std::unordered_map<char32_t, unsigned char> reverse = [] {
-        std::unordered_map<char32_t, unsigned char> map;
-        for (int b = 0x80; b <= 0x9F; ++b)
-            map[Cp1252ToUnicode(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
-        return map;
-    }();
     std::string out;
     out.reserve(utf8.size());
     for (size_t pos = 0; pos < utf8.size();) {
-        const char32_t cp = DecodeUtf8(utf8, pos);
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
-        } else if (auto it = reverse.find(cp); it != reverse.end()) {
-            out += static_cast<char>(it->second);
-        } else {
-            out += '?';
-        }
+        const int b = Cp1252ByteOf(DecodeUtf8(utf8, pos));
+        out += b < 0 ? '?' : static_cast<char>(b);
     }
     return out;
+}
+
+// The round trip gives the text back exactly when every character has its byte: a malformed sequence decodes
+// to U+FFFD, which the code page lacks, and a well-formed one is re-encoded as it was.
+bool Windows1252CodePage::Holds(std::string_view utf8) const {
+    for (size_t pos = 0; pos < utf8.size();) {
+        if (Cp1252ByteOf(DecodeUtf8(utf8, pos)) < 0)
+            return false;
+    }
+    return true;
 }
 
 std::string Windows1252CodePage::FromAnsi(std::string_view bytes) const {

@@ -204,6 +204,28 @@ TEST_F(FileHandlerTest, SaveWritesTheUtf8BlockByteForByte) {
     EXPECT_EQ(fs.Content(kFile), expected);
 }
 
+// The writer looks at a text eight bytes at a time to tell whether it can be copied as it is; a NUL or a
+// character outside ASCII at any place of a text, short or long, must still be seen.
+TEST_F(FileHandlerTest, EveryNulAndEveryCharacterOutsideAsciiIsSeenWhereverItStands) {
+    clsMenuCollection tree;
+    clsMenuItem& personal = Add(tree, MIT_GROUP_USER, "Personal", "-1", true);
+    const auto remarkRecord = [&](const std::string& remark) {
+        personal.SetRemark(remark);
+        return std::string(SplitConfigRecords(handler.ConfigurationBytes(tree)).at(17));
+    };
+    for (size_t length = 1; length <= 20; ++length) {
+        for (size_t at = 0; at < length; ++at) {
+            SCOPED_TRACE(testing::Message() << length << " " << at);
+            std::string withNul(length, 'x');
+            withNul[at] = '\0';
+            EXPECT_EQ(remarkRecord(withNul), std::string(length - 1, 'x'));
+            std::string withAccent(length, 'x');
+            withAccent.replace(at, 1, "\xC3\xA9"); // "é"
+            EXPECT_EQ(remarkRecord(withAccent), std::string(at, 'x') + "\xE9" + std::string(length - at - 1, 'x'));
+        }
+    }
+}
+
 TEST_F(FileHandlerTest, LoadReadsTheLayoutAndDropsWhatTheProgramMakesItself) {
     ItemFields group;
     group.Position = "1";
