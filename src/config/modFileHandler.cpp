@@ -28,33 +28,55 @@ constexpr const char* kTrue = "True";
 constexpr const char* kFalse = "False";
 constexpr const char* kLineEnd = "\r\n";
 
-// Walks one item section from its first record (the one after the tag). Each item takes 22 records and is
-// handed to onItem only when another record follows it; that record either ends the section ("[END:]") or
-// starts the next item. An item that the end of the file cuts short is not handed on. A section whose first
-// record is "[END:]" holds no item: taking that record as an item's first field would swallow the 21 records
-// after it, which belong to the next section or block. onItem returns false to stop the walk (stopped is then
-// set). ended tells whether the section reached its "[END:]"; a file cut short leaves it false. Returns the
-// index of the first record after the section.
-template <typename OnItem>
-size_t WalkItemSection(const Records& records, size_t first, OnItem&& onItem, bool& stopped, bool& ended) {
-    size_t pos = first;
+// The 22 records of one item.
+using ItemRecords = std::array<std::string_view, kFieldsPerItem>;
+
+// The records of a vector from a given one on, handed out as RecordCursor hands out those of the bytes.
+class RecordsFrom {
+public:
+    RecordsFrom(const Records& records, size_t first) : records_(records), next_(first) {}
+    bool Next(std::string_view& record) {
+        if (next_ >= records_.size())
+            return false;
+        record = records_[next_++];
+        return true;
+    }
+    size_t Position() const { return next_; }
+
+private:
+    const Records& records_;
+    size_t next_;
+};
+
+// Walks one item section from its first record (the one after the tag) on: records is a RecordCursor or
+// RecordsFrom standing there. Each item takes 22 records and is handed to onItem only when another record
+// follows it; that record either ends the section ("[END:]") or starts the next item. An item that the end of
+// the file cuts short is not handed on. A section whose first record is "[END:]" holds no item: taking that
+// record as an item's first field would swallow the 21 records after it, which belong to the next section or
+// block. onItem returns false to stop the walk (stopped is then set). ended tells whether the section reached
+// its "[END:]"; a file cut short leaves it false. The walk leaves records after the "[END:]", at the end of
+// the file, or (when stopped) after the item that stopped it.
+template <typename Source, typename OnItem>
+void WalkItemSection(Source& records, OnItem&& onItem, bool& stopped, bool& ended) {
     ended = false;
-    if (pos < records.size() && records[pos] == TAG_END) {
-        ended = true;
-        return pos + 1;
-    }
-    while (records.size() - pos > kFieldsPerItem) {
-        if (!onItem(pos)) {
+    std::string_view next;
+    if (!records.Next(next))
+        return;
+    ItemRecords item;
+    while (next != TAG_END) {
+        item[0] = next;
+        for (size_t field = 1; field < kFieldsPerItem; ++field) {
+            if (!records.Next(item[field]))
+                return;
+        }
+        if (!records.Next(next))
+            return;
+        if (!onItem(item)) {
             stopped = true;
-            return records.size();
-        }
-        pos += kFieldsPerItem;
-        if (records[pos] == TAG_END) {
-            ended = true;
-            return pos + 1;
+            return;
         }
     }
-    return records.size();
+    ended = true;
 }
 
 bool IsItemSectionTag(std::string_view record) {
@@ -280,8 +302,10 @@ template <typename OnRecord> void WalkOutsideSections(const Records& records, On
         if (IsItemSectionTag(records[i])) {
             bool stopped = false;
             bool ended = false;
-            i = WalkItemSection(
-                records, i + 1, [](size_t) { return true; }, stopped, ended);
+            RecordsFrom section(records, i + 1);
+            WalkItemSection(
+                section, [](const ItemRecords&) { return true; }, stopped, ended);
+            i = section.Position();
         } else {
             i = onRecord(i);
         }
@@ -417,12 +441,32 @@ std::string FormatFileDate(const DateTime& value) {
     return std::string(text, WriteFileDate(text, value));
 }
 
-DateTime ParseFileDate(std::string_view text) {
-    if (text.empty())
-        return DateTime::Zero();
-    // Six numbers, each ended by "|"; a missing number counts as 0 and an unreadable one makes its part
-    // invalid.
-    std::optional<int> parts[6];
+namespace {
+
+using DateParts = std::optional<int>[6];
+
+// The parts of a date as the writer writes it: six groups of digits, each ended by "|". False (and parts
+// left as they are) for any other text; ReadDateParts reads that the same way, only slower.
+bool ReadWrittenDateParts(std::string_view text, DateParts& parts) {
+    constexpr size_t kMaxDigits = 9; // so that a group always fits an int
+    size_t pos = 0;
+    int values[6];
+    for (int& value : values) {
+        const size_t first = pos;
+        value = 0;
+        while (pos < text.size() && pos - first < kMaxDigits && text[pos] >= '0' && text[pos] <= '9')
+            value = value * 10 + (text[pos++] - '0');
+        if (pos == first || pos >= text.size() || text[pos] != '|')
+            return false;
+        ++pos;
+    }
+    for (size_t i = 0; i < 6; ++i)
+        parts[i] = values[i];
+    return true;
+}
+
+// Six numbers, each ended by "|"; a missing number counts as 0 and an unreadable one makes its part invalid.
+void ReadDateParts(std::string_view text, DateParts& parts) {
     for (size_t i = 0, start = 0; i < 6; ++i) {
         const size_t bar = text.find('|', start);
         const std::string_view piece =
@@ -430,6 +474,16 @@ DateTime ParseFileDate(std::string_view text) {
         parts[i] = piece.empty() && start >= text.size() ? std::optional<int>(0) : ParseDecimal<int>(piece);
         start = bar == std::string_view::npos ? text.size() : bar + 1;
     }
+}
+
+} // namespace
+
+DateTime ParseFileDate(std::string_view text) {
+    if (text.empty())
+        return DateTime::Zero();
+    DateParts parts;
+    if (!ReadWrittenDateParts(text, parts))
+        ReadDateParts(text, parts);
     if (!parts[0] || !parts[1] || !parts[2] || !DateTime::IsValidDate(*parts[2], *parts[1], *parts[0]))
         return DateTime::Zero();
     DateTime result{*parts[2], *parts[1], *parts[0], 0, 0, 0};
@@ -485,12 +539,6 @@ bool modFileHandler::SaveConfigFileName(std::string_view path) {
                                  std::string_view(PathOrCurrent(path, buffer)));
 }
 
-// Every character of the file is one byte of the ANSI code page. Every such code page agrees with ASCII, so
-// the conversion is needed only for records that hold other bytes.
-std::string modFileHandler::FromFile(std::string_view bytes) const {
-    return IsAscii(bytes) ? std::string(bytes) : codePage_.FromAnsi(bytes);
-}
-
 std::string* modFileHandler::SummaryForTag(std::string_view tag) {
     if (tag == TAG_SUMMARY_TITLE)
         return &summary_.SummaryTitle;
@@ -528,28 +576,34 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
     }
 
     const bool showSystemFolders = ShowSystemFolders();
-    const Records records = SplitConfigRecords(*content);
-    const Utf8Texts fullTexts = ReadUtf8Texts(records);
+    // Only a file that holds the tag somewhere can have a UTF-8 block; most hold none, and are then read in
+    // one pass over their records.
+    const Utf8Texts fullTexts = content->find(std::string_view(TAG_UTF8_TEXTS)) == std::string::npos
+                                    ? Utf8Texts()
+                                    : ReadUtf8Texts(SplitConfigRecords(*content));
     const auto summaryTexts = fullTexts.find(std::string_view());
+    // The indexes of the tree get room at once for as many items as the file holds if each takes 176 bytes
+    // (a typical item takes some 300), so that they are not rebuilt again and again while items are added.
+    collection.Reserve(std::min<size_t>(clsMenuCollection::kMaxItems,
+                                        static_cast<size_t>(collection.Count()) + content->size() / 176));
     bool sawPersonalGroup = false;
     bool cutOff = false;
     bool failed = false;
-    for (size_t i = 0; i < records.size() && !failed;) {
-        const std::string_view record = records[i];
+    RecordCursor records(*content);
+    for (std::string_view record; !failed && records.Next(record);) {
         if (record == TAG_GROUP_USER || (record == TAG_PATHS_SYSTEM && showSystemFolders)) {
             sawPersonalGroup = sawPersonalGroup || record == TAG_GROUP_USER;
             bool ended = false;
-            i = ReadItemSection(collection, records, i + 1, fullTexts, failed, ended);
+            ReadItemSection(collection, records, fullTexts, failed, ended);
             cutOff = cutOff || (!ended && !failed);
         } else if (std::string* summary = SummaryForTag(record)) {
             // The value record is taken as text, never as a tag, whatever it holds.
-            if (i + 1 < records.size())
-                *summary = TextOfRecord(records[i + 1],
-                                        summaryTexts == fullTexts.end() ? nullptr : &summaryTexts->second,
-                                        SummaryNumber(record));
-            i += 2;
-        } else {
-            ++i;
+            std::string_view value;
+            std::string converted;
+            if (records.Next(value))
+                *summary = std::string(TextOfRecord(value,
+                                                    summaryTexts == fullTexts.end() ? nullptr : &summaryTexts->second,
+                                                    SummaryNumber(record), converted));
         }
     }
     if (failed)
@@ -585,30 +639,35 @@ modFileHandler::Utf8Texts modFileHandler::ReadUtf8Texts(const Records& records) 
     return texts;
 }
 
-std::string modFileHandler::TextOfRecord(std::string_view record, const std::map<int, std::string>* fullTexts,
-                                         int field) const {
+std::string_view modFileHandler::TextOfRecord(std::string_view record,
+                                              const std::map<int, std::string>* fullTexts, int field,
+                                              std::string& converted) const {
     // A lost character became '?', so even a record of plain ASCII can have a full text.
     if (fullTexts != nullptr) {
         const auto full = fullTexts->find(field);
         if (full != fullTexts->end() && Utf8ToFile(full->second, codePage_) == record)
             return full->second;
     }
-    return FromFile(record);
+    if (IsAscii(record))
+        return record;
+    converted = codePage_.FromAnsi(record);
+    return converted;
 }
 
-size_t modFileHandler::ReadItemSection(clsMenuCollection& collection, const Records& records, size_t first,
-                                       const Utf8Texts& fullTexts, bool& failed, bool& ended) const {
-    return WalkItemSection(
-        records, first,
-        [&](size_t at) {
-            const auto itemTexts = fullTexts.empty() ? fullTexts.end() : fullTexts.find(records[at + 1]);
+void modFileHandler::ReadItemSection(clsMenuCollection& collection, RecordCursor& records,
+                                     const Utf8Texts& fullTexts, bool& failed, bool& ended) const {
+    std::string converted;
+    WalkItemSection(
+        records,
+        [&](const ItemRecords& fields) {
+            const auto itemTexts = fullTexts.empty() ? fullTexts.end() : fullTexts.find(fields[1]);
             const std::map<int, std::string>* texts =
                 itemTexts == fullTexts.end() ? nullptr : &itemTexts->second;
             // Every field is read below, the creation time among them.
             clsMenuItem item{clsMenuItem::UnsetTimes{}};
             for (size_t field = 1; field <= kFieldsPerItem; ++field)
                 ReadItemField(item, field,
-                              TextOfRecord(records[at + field - 1], texts, static_cast<int>(field)));
+                              TextOfRecord(fields[field - 1], texts, static_cast<int>(field), converted));
             if (IsNeverStored(item))
                 return true;
             return collection.AddOne(std::move(item), true, false);
@@ -622,6 +681,11 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         if (auto number = ParseDecimal<int32_t>(text))
             set(*number);
     };
+    // A new item often holds the text already (its defaults are what most items have).
+    const auto setText = [&](const std::string& current, auto set) {
+        if (current != text)
+            (item.*set)(std::string(text));
+    };
     // The words the writer uses are taken directly; anything else is read as a stored boolean.
     const auto setBoolean = [&](auto set) {
         if (text == kTrue || text == kFalse)
@@ -634,16 +698,16 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         setNumber([&](int32_t n) { item.SetPosition(n); });
         break;
     case 2:
-        item.SetName(std::string(text));
+        setText(item.Name(), &clsMenuItem::SetName);
         break;
     case 3:
-        item.SetCaption(std::string(text));
+        item.SetCaption(text);
         break;
     case 4:
         setNumber([&](int32_t n) { item.Setflags(n); });
         break;
     case 5:
-        item.SetOwnerName(std::string(text));
+        setText(item.OwnerName(), &clsMenuItem::SetOwnerName);
         break;
     case 6:
         if (auto icon = ParseDecimal<int16_t>(text))
@@ -656,36 +720,36 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         setBoolean([&](bool b) { item.SetSubMenu(b); });
         break;
     case 9:
-        item.SetItemType(std::string(text));
+        setText(item.ItemType(), &clsMenuItem::SetItemType);
         break;
     case 10:
-        item.SetOpenType(std::string(text));
+        setText(item.OpenType(), &clsMenuItem::SetOpenType);
         break;
     case 11:
         setNumber([&](int32_t n) { item.SetDriveType(n); });
         break;
     case 12:
-        item.SetDescription(std::string(text));
+        setText(item.Description(), &clsMenuItem::SetDescription);
         break;
     case 13:
-        item.SetFolderPath(std::string(text));
+        setText(item.FolderPath(), &clsMenuItem::SetFolderPath);
         break;
     case 14: // NetworkPath is reserved; nothing reads it back.
         break;
     case 15:
-        item.SetItemPath(std::string(text));
+        setText(item.ItemPath(), &clsMenuItem::SetItemPath);
         break;
     case 16:
-        item.SetItemLocation(std::string(text));
+        setText(item.ItemLocation(), &clsMenuItem::SetItemLocation);
         break;
     case 17:
-        item.SetRemark(std::string(text));
+        setText(item.Remark(), &clsMenuItem::SetRemark);
         break;
     case 18:
         setNumber([&](int32_t n) { item.SetKeyboardCode(n); });
         break;
     case 19:
-        item.SetUserDescription(std::string(text));
+        setText(item.UserDescription(), &clsMenuItem::SetUserDescription);
         break;
     case 20:
         item.SetTimeCreated(ParseFileDate(text));

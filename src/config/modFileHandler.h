@@ -190,17 +190,19 @@ private:
     const std::string& PathOrCurrent(std::string_view path, std::string& buffer) const;
 
     // Reading.
-    size_t ReadItemSection(clsMenuCollection& collection, const Records& records, size_t first,
-                           const Utf8Texts& fullTexts, bool& failed, bool& ended) const;
+    // Reads the items of the section whose tag records has just handed out; records is left after the
+    // section.
+    void ReadItemSection(clsMenuCollection& collection, RecordCursor& records, const Utf8Texts& fullTexts,
+                         bool& failed, bool& ended) const;
     Utf8Texts ReadUtf8Texts(const Records& records) const;
     // Sets one field from its text (already in UTF-8).
     void ReadItemField(clsMenuItem& item, size_t field, std::string_view text) const;
-    std::string FromFile(std::string_view bytes) const;
     // The text of a record: its full text from the UTF-8 block when the block has one that the record is the
     // code-page form of (an older program that changed the text leaves a block that no longer matches),
     // otherwise the record converted from the code page.
-    std::string TextOfRecord(std::string_view record, const std::map<int, std::string>* fullTexts,
-                             int field) const;
+    // The text is in converted when it is neither the record's bytes nor a full text.
+    std::string_view TextOfRecord(std::string_view record, const std::map<int, std::string>* fullTexts,
+                                  int field, std::string& converted) const;
     std::string* SummaryForTag(std::string_view tag);
     void KeepUnreadFile(const std::string& path, std::string_view content);
     std::string KeepCopy(const std::string& path, std::string_view content);
