@@ -4,6 +4,7 @@
 #include <bit>
 #include <charconv>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <unordered_set>
 
@@ -27,6 +28,9 @@ using Records = std::vector<std::string_view>;
 constexpr const char* kTrue = "True";
 constexpr const char* kFalse = "False";
 constexpr const char* kLineEnd = "\r\n";
+// Every ANSI code page writes a byte for each character, so a file is about as long as the texts of its
+// items; a typical item of a user's tree takes some 300 bytes.
+constexpr size_t kExpectedBytesPerItem = 384;
 
 // The 22 records of one item.
 using ItemRecords = std::array<std::string_view, kFieldsPerItem>;
@@ -143,9 +147,18 @@ std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
     return bytes;
 }
 
+// Eight bytes at a time: most records are plain ASCII, and every byte of the file is looked at here.
 bool IsAscii(std::string_view bytes) {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
+    constexpr uint64_t kHighBits = 0x8080808080808080;
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if (word & kHighBits)
+            return false;
+    }
+    for (; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
             return false;
     }
     return true;
@@ -203,12 +216,12 @@ char* WriteFileDate(char* at, const DateTime& value) {
 } // namespace
 
 // The bytes of a file being written, record by record, in the file's code page. The bytes are written into a
-// buffer that grows by doubling and is cut to its length at the end, so that a record costs little more than
+// buffer that grows by doubling and is never filled beforehand, so that a record costs little more than
 // copying its bytes.
 class RecordWriter {
 public:
     RecordWriter(const ICodePage& codePage, size_t expectedSize) : codePage_(codePage) {
-        bytes_.resize(std::max<size_t>(expectedSize, 64));
+        Grow(std::max<size_t>(expectedSize, 64));
     }
 
     // A record of UTF-8 text, in the code page; a NUL inside it is left out, as it would end the record
@@ -232,13 +245,13 @@ public:
         char* at = Room(kMaxNumberLength + 1);
         at = WriteNumber(at, number);
         *at++ = '\0';
-        used_ = static_cast<size_t>(at - bytes_.data());
+        used_ = static_cast<size_t>(at - bytes_.get());
     }
     void Date(const DateTime& value) {
         char* at = Room(kMaxDateLength + 1);
         at = WriteFileDate(at, value);
         *at++ = '\0';
-        used_ = static_cast<size_t>(at - bytes_.data());
+        used_ = static_cast<size_t>(at - bytes_.get());
     }
     // Bytes that are no record of their own (the kept part of a file being rewritten).
     void Bytes(std::string_view bytes) {
@@ -246,10 +259,7 @@ public:
         used_ += bytes.size();
     }
 
-    std::string Take() && {
-        bytes_.resize(used_);
-        return std::move(bytes_);
-    }
+    std::string_view Written() const { return {bytes_.get(), used_}; }
 
 private:
     // The text and its NUL; the text holds no NUL.
@@ -261,13 +271,21 @@ private:
     }
     // Where the next byte goes, with room for at least count bytes.
     char* Room(size_t count) {
-        if (bytes_.size() - used_ < count)
-            bytes_.resize(std::max(bytes_.size() * 2, used_ + count));
-        return bytes_.data() + used_;
+        if (capacity_ - used_ < count)
+            Grow(std::max(capacity_ * 2, used_ + count));
+        return bytes_.get() + used_;
+    }
+    void Grow(size_t capacity) {
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (used_ > 0)
+            std::memcpy(larger.get(), bytes_.get(), used_);
+        bytes_ = std::move(larger);
+        capacity_ = capacity;
     }
 
     const ICodePage& codePage_;
-    std::string bytes_;
+    std::unique_ptr<char[]> bytes_;
+    size_t capacity_ = 0;
     size_t used_ = 0;
 };
 
@@ -773,7 +791,10 @@ bool modFileHandler::SaveConfigFile(const clsMenuCollection& collection, std::st
         return false;
     if (textListing)
         return WriteFile(filePath, TextListingBytes(collection), false);
-    return WriteFile(filePath, ConfigurationBytes(collection), true);
+    // The bytes go to the file from the writer's buffer, without a copy of them in between.
+    RecordWriter out(codePage_, static_cast<size_t>(collection.Count()) * kExpectedBytesPerItem);
+    WriteConfiguration(out, collection);
+    return WriteFile(filePath, out.Written(), true);
 }
 
 bool modFileHandler::WriteConfigurationFile(std::string_view path, std::string_view bytes) {
@@ -869,12 +890,13 @@ private:
     std::unordered_map<std::string, std::string> byOwner_;
 };
 
-// Every ANSI code page writes a byte for each character, so a file is about as long as the texts of its
-// items; a typical item of a user's tree takes some 300 bytes.
-constexpr size_t kExpectedBytesPerItem = 384;
-
 std::string modFileHandler::ConfigurationBytes(const clsMenuCollection& collection) const {
     RecordWriter out(codePage_, static_cast<size_t>(collection.Count()) * kExpectedBytesPerItem);
+    WriteConfiguration(out, collection);
+    return std::string(out.Written());
+}
+
+void modFileHandler::WriteConfiguration(RecordWriter& out, const clsMenuCollection& collection) const {
     std::vector<Utf8Entry> fullTexts;
     const SavedItems items = ItemsToSave(collection);
     WriteItemSection(out, MIT_GROUP_USER, items.personal, fullTexts);
@@ -882,7 +904,6 @@ std::string modFileHandler::ConfigurationBytes(const clsMenuCollection& collecti
         WriteItemSection(out, MIT_PATHS_SYSTEM, items.system, fullTexts);
     WriteSummary(out, fullTexts);
     WriteUtf8Block(out, fullTexts);
-    return std::move(out).Take();
 }
 
 bool modFileHandler::IsInSection(const clsMenuItem& item, std::string_view section, RootsOfOwners& roots) {
@@ -1065,7 +1086,7 @@ bool modFileHandler::UpdateSummary(std::string_view path) {
     out.Bytes(kept);
     WriteSummary(out, fullTexts);
     WriteUtf8Block(out, fullTexts);
-    return WriteFile(filePath, std::move(out).Take(), true);
+    return WriteFile(filePath, out.Written(), true);
 }
 
 // Keeps every byte of the file except its summary blocks (RemoveSummaryBlock for each one found), its UTF-8

@@ -218,6 +218,8 @@ private:
         std::vector<const clsMenuItem*> system;
     };
     SavedItems ItemsToSave(const clsMenuCollection& collection) const;
+    // The whole configuration file: both sections, the summary and the UTF-8 block.
+    void WriteConfiguration(RecordWriter& out, const clsMenuCollection& collection) const;
     // True when the item is the section's group or its owners lead to that group.
     static bool IsInSection(const clsMenuItem& item, std::string_view section, RootsOfOwners& roots);
     void WriteItemSection(RecordWriter& out, std::string_view section, const std::vector<const clsMenuItem*>& items,

@@ -275,11 +275,32 @@ bool Windows1252CodePage::Holds(std::string_view utf8) const {
     return true;
 }
 
+// Every character of the code page is below U+0800 but the Euro sign and the other punctuation of 0x80 to
+// 0x9F, so the length of the result is known before it is written, and it is written in one go.
 std::string Windows1252CodePage::FromAnsi(std::string_view bytes) const {
-    std::string out;
-    out.reserve(bytes.size());
+    const auto utf8Length = [](char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : 3; };
+    size_t length = 0;
     for (unsigned char b : bytes)
-        AppendUtf8(out, Cp1252ToUnicode(b));
+        length += static_cast<size_t>(utf8Length(Cp1252ToUnicode(b)));
+    std::string out(length, '\0');
+    char* at = out.data();
+    for (unsigned char b : bytes) {
+        const char32_t c = Cp1252ToUnicode(b);
+        switch (utf8Length(c)) {
+        case 1:
+            *at++ = static_cast<char>(c);
+            break;
+        case 2:
+            *at++ = static_cast<char>(0xC0 | (c >> 6));
+            *at++ = static_cast<char>(0x80 | (c & 0x3F));
+            break;
+        default:
+            *at++ = static_cast<char>(0xE0 | (c >> 12));
+            *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *at++ = static_cast<char>(0x80 | (c & 0x3F));
+            break;
+        }
+    }
     return out;
 }
 
