@@ -1,7 +1,10 @@
 #include "config/modFileHandler.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <unordered_set>
 
@@ -13,6 +16,10 @@
 #include "settings/clsRegHandler.h"
 #include "settings/modOptions.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace krv {
 namespace {
 
@@ -21,47 +28,59 @@ using Records = std::vector<std::string_view>;
 constexpr const char* kTrue = "True";
 constexpr const char* kFalse = "False";
 constexpr const char* kLineEnd = "\r\n";
+// Every ANSI code page writes a byte for each character, so a file is about as long as the texts of its
+// items; a typical item of a user's tree takes some 300 bytes.
+constexpr size_t kExpectedBytesPerItem = 384;
 
-// Cuts the content at every NUL. A record exists only once its NUL has been seen, so bytes after the last NUL
-// are not a record.
-Records SplitRecords(std::string_view bytes) {
-    Records records;
-    records.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\0')));
-    size_t start = 0;
-    for (size_t nul = bytes.find('\0'); nul != std::string_view::npos; nul = bytes.find('\0', start)) {
-        records.push_back(bytes.substr(start, nul - start));
-        start = nul + 1;
+// The 22 records of one item.
+using ItemRecords = std::array<std::string_view, kFieldsPerItem>;
+
+// The records of a vector from a given one on, handed out as RecordCursor hands out those of the bytes.
+class RecordsFrom {
+public:
+    RecordsFrom(const Records& records, size_t first) : records_(records), next_(first) {}
+    bool Next(std::string_view& record) {
+        if (next_ >= records_.size())
+            return false;
+        record = records_[next_++];
+        return true;
     }
-    return records;
-}
+    size_t Position() const { return next_; }
 
-// Walks one item section from its first record (the one after the tag). Each item takes 22 records and is
-// handed to onItem only when another record follows it; that record either ends the section ("[END:]") or
-// starts the next item. An item that the end of the file cuts short is not handed on. A section whose first
-// record is "[END:]" holds no item: taking that record as an item's first field would swallow the 21 records
-// after it, which belong to the next section or block. onItem returns false to stop the walk (stopped is then
-// set). ended tells whether the section reached its "[END:]"; a file cut short leaves it false. Returns the
-// index of the first record after the section.
-template <typename OnItem>
-size_t WalkItemSection(const Records& records, size_t first, OnItem&& onItem, bool& stopped, bool& ended) {
-    size_t pos = first;
+private:
+    const Records& records_;
+    size_t next_;
+};
+
+// Walks one item section from its first record (the one after the tag) on: records is a RecordCursor or
+// RecordsFrom standing there. Each item takes 22 records and is handed to onItem only when another record
+// follows it; that record either ends the section ("[END:]") or starts the next item. An item that the end of
+// the file cuts short is not handed on. A section whose first record is "[END:]" holds no item: taking that
+// record as an item's first field would swallow the 21 records after it, which belong to the next section or
+// block. onItem returns false to stop the walk (stopped is then set). ended tells whether the section reached
+// its "[END:]"; a file cut short leaves it false. The walk leaves records after the "[END:]", at the end of
+// the file, or (when stopped) after the item that stopped it.
+template <typename Source, typename OnItem>
+void WalkItemSection(Source& records, OnItem&& onItem, bool& stopped, bool& ended) {
     ended = false;
-    if (pos < records.size() && records[pos] == TAG_END) {
-        ended = true;
-        return pos + 1;
-    }
-    while (records.size() - pos > kFieldsPerItem) {
-        if (!onItem(pos)) {
+    std::string_view next;
+    if (!records.Next(next))
+        return;
+    ItemRecords item;
+    while (next != TAG_END) {
+        item[0] = next;
+        for (size_t field = 1; field < kFieldsPerItem; ++field) {
+            if (!records.Next(item[field]))
+                return;
+        }
+        if (!records.Next(next))
+            return;
+        if (!onItem(item)) {
             stopped = true;
-            return records.size();
-        }
-        pos += kFieldsPerItem;
-        if (records[pos] == TAG_END) {
-            ended = true;
-            return pos + 1;
+            return;
         }
     }
-    return records.size();
+    ended = true;
 }
 
 bool IsItemSectionTag(std::string_view record) {
@@ -76,7 +95,7 @@ bool IsSummaryTag(std::string_view record) {
 // Separators, the fixed entries, the Drives group and the drives are made anew by the program on every start,
 // so they are neither written nor read back.
 bool IsNeverStored(const clsMenuItem& item) {
-    const std::string& name = item.Name();
+    const std::string_view name = item.Name();
     return item.Separator() || name == MIT_HF_ORGANIZE || name == MIT_HF_HELP || name == MIT_HF_SETTINGS ||
            name == MIT_PATHS_DRIVES || item.ItemType() == MIT_DRIVE;
 }
@@ -103,30 +122,9 @@ void AppendNumber(std::string& out, long long number) {
     out.append(digits, end);
 }
 
-// Appends one record: the text and its NUL. A text cannot hold a NUL in the file, where it would end the
-// record early and shift every field after it, so any NUL inside the text is left out.
-void AppendRecord(std::string& out, std::string_view text) {
-    if (text.find('\0') == std::string_view::npos) {
-        out.append(text);
-    } else {
-        for (char c : text) {
-            if (c != '\0')
-                out += c;
-        }
-    }
-    out += '\0';
-}
-
-void AppendNumberRecord(std::string& out, long long number) {
-    AppendNumber(out, number);
-    out += '\0';
-}
-
 // Every ANSI code page agrees with ASCII, and in UTF-8 an ASCII byte never belongs to a longer character, so
 // only the runs of other characters need the code page. That keeps a 10 MB file of mostly ASCII text cheap.
-std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
-    std::string bytes;
-    bytes.reserve(utf8.size());
+void AppendInCodePage(std::string& bytes, std::string_view utf8, const ICodePage& codePage) {
     size_t pos = 0;
     while (pos < utf8.size()) {
         size_t runEnd = pos;
@@ -140,16 +138,158 @@ std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
             bytes += codePage.ToAnsi(utf8.substr(pos, runEnd - pos));
         pos = runEnd;
     }
+}
+
+std::string Utf8ToFile(std::string_view utf8, const ICodePage& codePage) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    AppendInCodePage(bytes, utf8, codePage);
     return bytes;
 }
 
+// Eight bytes at a time: most records are plain ASCII, and every byte of the file is looked at here.
 bool IsAscii(std::string_view bytes) {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
+    constexpr uint64_t kHighBits = 0x8080808080808080;
+    size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if (word & kHighBits)
+            return false;
+    }
+    for (; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
             return false;
     }
     return true;
 }
+
+// True when the text is plain ASCII without a NUL, which a record takes unchanged in every code page. Eight
+// bytes are looked at in one step: subtracting 1 from each byte sets its high bit when it was 0 (or when a
+// lower byte was, which then counts already), and a byte of 0x80 or more has that bit anyway.
+bool IsPlainRecordText(std::string_view text) {
+    constexpr uint64_t kOnes = 0x0101010101010101;
+    constexpr uint64_t kHighBits = 0x8080808080808080;
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        if (((word - kOnes) | word) & kHighBits)
+            return false;
+    }
+    for (; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i] - 1) >= 0x7F)
+            return false;
+    }
+    return true;
+}
+
+std::string WithoutNuls(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (char c : text) {
+        if (c != '\0')
+            kept += c;
+    }
+    return kept;
+}
+
+// The longest number to_chars makes of a long long, and the longest date: six int numbers, each with its bar.
+constexpr size_t kMaxNumberLength = 20;
+constexpr size_t kMaxDateLength = 6 * 12;
+
+char* WriteNumber(char* at, long long number) {
+    return std::to_chars(at, at + kMaxNumberLength, number).ptr;
+}
+
+// Writes the date as FormatFileDate gives it to at, which has room for kMaxDateLength bytes; returns the end.
+char* WriteFileDate(char* at, const DateTime& value) {
+    if (value.IsZero())
+        return at;
+    for (int part : {value.Day, value.Month, value.Year, value.Hour, value.Minute, value.Second}) {
+        at = std::to_chars(at, at + 11, part).ptr;
+        *at++ = '|';
+    }
+    return at;
+}
+
+} // namespace
+
+// The bytes of a file being written, record by record, in the file's code page. The bytes are written into a
+// buffer that grows by doubling and is never filled beforehand, so that a record costs little more than
+// copying its bytes.
+class RecordWriter {
+public:
+    RecordWriter(const ICodePage& codePage, size_t expectedSize) : codePage_(codePage) {
+        Grow(std::max<size_t>(expectedSize, 64));
+    }
+
+    // A record of UTF-8 text, in the code page; a NUL inside it is left out, as it would end the record
+    // early in the file and shift every field after it. True when the code page holds the whole text.
+    bool Text(std::string_view utf8) {
+        if (IsPlainRecordText(utf8)) {
+            Plain(utf8);
+            return true;
+        }
+        std::string converted;
+        AppendInCodePage(converted, utf8.find('\0') == std::string_view::npos ? utf8 : WithoutNuls(utf8),
+                         codePage_);
+        Plain(converted);
+        return IsAscii(utf8) || CodePageHolds(codePage_, utf8);
+    }
+    // A record of bytes taken as they are (tags, words of the layout, the UTF-8 block), without any NUL.
+    void Unconverted(std::string_view text) {
+        Plain(text.find('\0') == std::string_view::npos ? text : WithoutNuls(text));
+    }
+    void Number(long long number) {
+        char* at = Room(kMaxNumberLength + 1);
+        at = WriteNumber(at, number);
+        *at++ = '\0';
+        used_ = static_cast<size_t>(at - bytes_.get());
+    }
+    void Date(const DateTime& value) {
+        char* at = Room(kMaxDateLength + 1);
+        at = WriteFileDate(at, value);
+        *at++ = '\0';
+        used_ = static_cast<size_t>(at - bytes_.get());
+    }
+    // Bytes that are no record of their own (the kept part of a file being rewritten).
+    void Bytes(std::string_view bytes) {
+        std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
+        used_ += bytes.size();
+    }
+
+    std::string_view Written() const { return {bytes_.get(), used_}; }
+
+private:
+    // The text and its NUL; the text holds no NUL.
+    void Plain(std::string_view text) {
+        char* at = Room(text.size() + 1);
+        std::memcpy(at, text.data(), text.size());
+        at[text.size()] = '\0';
+        used_ += text.size() + 1;
+    }
+    // Where the next byte goes, with room for at least count bytes.
+    char* Room(size_t count) {
+        if (capacity_ - used_ < count)
+            Grow(std::max(capacity_ * 2, used_ + count));
+        return bytes_.get() + used_;
+    }
+    void Grow(size_t capacity) {
+        auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (used_ > 0)
+            std::memcpy(larger.get(), bytes_.get(), used_);
+        bytes_ = std::move(larger);
+        capacity_ = capacity;
+    }
+
+    const ICodePage& codePage_;
+    std::unique_ptr<char[]> bytes_;
+    size_t capacity_ = 0;
+    size_t used_ = 0;
+};
+
+namespace {
 
 // A record that an older reader would take for a section or summary tag. Such a record inside the UTF-8 block
 // would make that reader misread what follows, so the block never holds one.
@@ -180,8 +320,10 @@ template <typename OnRecord> void WalkOutsideSections(const Records& records, On
         if (IsItemSectionTag(records[i])) {
             bool stopped = false;
             bool ended = false;
-            i = WalkItemSection(
-                records, i + 1, [](size_t) { return true; }, stopped, ended);
+            RecordsFrom section(records, i + 1);
+            WalkItemSection(
+                section, [](const ItemRecords&) { return true; }, stopped, ended);
+            i = section.Position();
         } else {
             i = onRecord(i);
         }
@@ -220,6 +362,69 @@ const char* ProblemText(LoadProblem problem) {
 
 } // namespace
 
+// A record exists only once its NUL has been seen, so bytes after the last NUL are not a record.
+std::vector<std::string_view> SplitConfigRecords(std::string_view bytes) {
+    Records records;
+    records.reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\0')));
+    size_t start = 0;
+    for (size_t nul = bytes.find('\0'); nul != std::string_view::npos; nul = bytes.find('\0', start)) {
+        records.push_back(bytes.substr(start, nul - start));
+        start = nul + 1;
+    }
+    return records;
+}
+
+namespace {
+
+constexpr size_t kScanBlock = 16;
+
+// One bit for every NUL among the bytes of the block at first (bit 0 for the byte at first); a block at the
+// end of the bytes may be shorter.
+uint32_t NulsOfBlock(std::string_view bytes, size_t first) {
+#if defined(__SSE2__)
+    if (bytes.size() - first >= kScanBlock) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + first));
+        return static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_setzero_si128())));
+    }
+#endif
+    uint32_t mask = 0;
+    const size_t end = std::min(bytes.size(), first + kScanBlock);
+    for (size_t i = first; i < end; ++i)
+        mask |= static_cast<uint32_t>(bytes[i] == '\0') << (i - first);
+    return mask;
+}
+
+} // namespace
+
+// The NULs are found a block of bytes at a time, which is several times faster than looking for each one
+// from the end of the record before it: most records are only a few bytes long.
+size_t RecordCursor::NextNul() {
+    for (;;) {
+        if (!masked_) {
+            if (block_ >= bytes_.size())
+                return bytes_.size();
+            mask_ = NulsOfBlock(bytes_, block_);
+            masked_ = true;
+        }
+        if (mask_ != 0) {
+            const size_t nul = block_ + static_cast<size_t>(std::countr_zero(mask_));
+            mask_ &= mask_ - 1;
+            return nul;
+        }
+        block_ += kScanBlock;
+        masked_ = false;
+    }
+}
+
+bool RecordCursor::Next(std::string_view& record) {
+    const size_t nul = NextNul();
+    if (nul >= bytes_.size())
+        return false;
+    record = bytes_.substr(start_, nul - start_);
+    start_ = nul + 1;
+    return true;
+}
+
 std::string BackupFileName(std::string_view path, int number) {
     return std::string(path) + ".bak" + std::to_string(number);
 }
@@ -250,22 +455,36 @@ bool ReportLoadProblem(IMessageBox& messageBox, ConfigLoadStatus& status) {
 }
 
 std::string FormatFileDate(const DateTime& value) {
-    if (value.IsZero())
-        return {};
-    std::string text;
-    for (int part : {value.Day, value.Month, value.Year, value.Hour, value.Minute, value.Second}) {
-        AppendNumber(text, part);
-        text += '|';
-    }
-    return text;
+    char text[kMaxDateLength];
+    return std::string(text, WriteFileDate(text, value));
 }
 
-DateTime ParseFileDate(std::string_view text) {
-    if (text.empty())
-        return DateTime::Zero();
-    // Six numbers, each ended by "|"; a missing number counts as 0 and an unreadable one makes its part
-    // invalid.
-    std::optional<int> parts[6];
+namespace {
+
+using DateParts = std::optional<int>[6];
+
+// The parts of a date as the writer writes it: six groups of digits, each ended by "|". False (and parts
+// left as they are) for any other text; ReadDateParts reads that the same way, only slower.
+bool ReadWrittenDateParts(std::string_view text, DateParts& parts) {
+    constexpr size_t kMaxDigits = 9; // so that a group always fits an int
+    size_t pos = 0;
+    int values[6];
+    for (int& value : values) {
+        const size_t first = pos;
+        value = 0;
+        while (pos < text.size() && pos - first < kMaxDigits && text[pos] >= '0' && text[pos] <= '9')
+            value = value * 10 + (text[pos++] - '0');
+        if (pos == first || pos >= text.size() || text[pos] != '|')
+            return false;
+        ++pos;
+    }
+    for (size_t i = 0; i < 6; ++i)
+        parts[i] = values[i];
+    return true;
+}
+
+// Six numbers, each ended by "|"; a missing number counts as 0 and an unreadable one makes its part invalid.
+void ReadDateParts(std::string_view text, DateParts& parts) {
     for (size_t i = 0, start = 0; i < 6; ++i) {
         const size_t bar = text.find('|', start);
         const std::string_view piece =
@@ -273,6 +492,16 @@ DateTime ParseFileDate(std::string_view text) {
         parts[i] = piece.empty() && start >= text.size() ? std::optional<int>(0) : ParseDecimal<int>(piece);
         start = bar == std::string_view::npos ? text.size() : bar + 1;
     }
+}
+
+} // namespace
+
+DateTime ParseFileDate(std::string_view text) {
+    if (text.empty())
+        return DateTime::Zero();
+    DateParts parts;
+    if (!ReadWrittenDateParts(text, parts))
+        ReadDateParts(text, parts);
     if (!parts[0] || !parts[1] || !parts[2] || !DateTime::IsValidDate(*parts[2], *parts[1], *parts[0]))
         return DateTime::Zero();
     DateTime result{*parts[2], *parts[1], *parts[0], 0, 0, 0};
@@ -328,12 +557,6 @@ bool modFileHandler::SaveConfigFileName(std::string_view path) {
                                  std::string_view(PathOrCurrent(path, buffer)));
 }
 
-// Every character of the file is one byte of the ANSI code page. Every such code page agrees with ASCII, so
-// the conversion is needed only for records that hold other bytes.
-std::string modFileHandler::FromFile(std::string_view bytes) const {
-    return IsAscii(bytes) ? std::string(bytes) : codePage_.FromAnsi(bytes);
-}
-
 std::string* modFileHandler::SummaryForTag(std::string_view tag) {
     if (tag == TAG_SUMMARY_TITLE)
         return &summary_.SummaryTitle;
@@ -371,28 +594,34 @@ bool modFileHandler::LoadConfigFile(clsMenuCollection& collection, std::string_v
     }
 
     const bool showSystemFolders = ShowSystemFolders();
-    const Records records = SplitRecords(*content);
-    const Utf8Texts fullTexts = ReadUtf8Texts(records);
+    // Only a file that holds the tag somewhere can have a UTF-8 block; most hold none, and are then read in
+    // one pass over their records.
+    const Utf8Texts fullTexts = content->find(std::string_view(TAG_UTF8_TEXTS)) == std::string::npos
+                                    ? Utf8Texts()
+                                    : ReadUtf8Texts(SplitConfigRecords(*content));
     const auto summaryTexts = fullTexts.find(std::string_view());
+    // The indexes of the tree get room at once for as many items as the file holds if each takes 176 bytes
+    // (a typical item takes some 300), so that they are not rebuilt again and again while items are added.
+    collection.Reserve(std::min<size_t>(clsMenuCollection::kMaxItems,
+                                        static_cast<size_t>(collection.Count()) + content->size() / 176));
     bool sawPersonalGroup = false;
     bool cutOff = false;
     bool failed = false;
-    for (size_t i = 0; i < records.size() && !failed;) {
-        const std::string_view record = records[i];
+    RecordCursor records(*content);
+    for (std::string_view record; !failed && records.Next(record);) {
         if (record == TAG_GROUP_USER || (record == TAG_PATHS_SYSTEM && showSystemFolders)) {
             sawPersonalGroup = sawPersonalGroup || record == TAG_GROUP_USER;
             bool ended = false;
-            i = ReadItemSection(collection, records, i + 1, fullTexts, failed, ended);
+            ReadItemSection(collection, records, fullTexts, failed, ended);
             cutOff = cutOff || (!ended && !failed);
         } else if (std::string* summary = SummaryForTag(record)) {
             // The value record is taken as text, never as a tag, whatever it holds.
-            if (i + 1 < records.size())
-                *summary = TextOfRecord(records[i + 1],
-                                        summaryTexts == fullTexts.end() ? nullptr : &summaryTexts->second,
-                                        SummaryNumber(record));
-            i += 2;
-        } else {
-            ++i;
+            std::string_view value;
+            std::string converted;
+            if (records.Next(value))
+                *summary = std::string(TextOfRecord(value,
+                                                    summaryTexts == fullTexts.end() ? nullptr : &summaryTexts->second,
+                                                    SummaryNumber(record), converted));
         }
     }
     if (failed)
@@ -428,30 +657,35 @@ modFileHandler::Utf8Texts modFileHandler::ReadUtf8Texts(const Records& records) 
     return texts;
 }
 
-std::string modFileHandler::TextOfRecord(std::string_view record, const std::map<int, std::string>* fullTexts,
-                                         int field) const {
+std::string_view modFileHandler::TextOfRecord(std::string_view record,
+                                              const std::map<int, std::string>* fullTexts, int field,
+                                              std::string& converted) const {
     // A lost character became '?', so even a record of plain ASCII can have a full text.
     if (fullTexts != nullptr) {
         const auto full = fullTexts->find(field);
         if (full != fullTexts->end() && Utf8ToFile(full->second, codePage_) == record)
             return full->second;
     }
-    return FromFile(record);
+    if (IsAscii(record))
+        return record;
+    converted = codePage_.FromAnsi(record);
+    return converted;
 }
 
-size_t modFileHandler::ReadItemSection(clsMenuCollection& collection, const Records& records, size_t first,
-                                       const Utf8Texts& fullTexts, bool& failed, bool& ended) const {
-    return WalkItemSection(
-        records, first,
-        [&](size_t at) {
-            const auto itemTexts = fullTexts.empty() ? fullTexts.end() : fullTexts.find(records[at + 1]);
+void modFileHandler::ReadItemSection(clsMenuCollection& collection, RecordCursor& records,
+                                     const Utf8Texts& fullTexts, bool& failed, bool& ended) const {
+    std::string converted;
+    WalkItemSection(
+        records,
+        [&](const ItemRecords& fields) {
+            const auto itemTexts = fullTexts.empty() ? fullTexts.end() : fullTexts.find(fields[1]);
             const std::map<int, std::string>* texts =
                 itemTexts == fullTexts.end() ? nullptr : &itemTexts->second;
             // Every field is read below, the creation time among them.
             clsMenuItem item{clsMenuItem::UnsetTimes{}};
             for (size_t field = 1; field <= kFieldsPerItem; ++field)
                 ReadItemField(item, field,
-                              TextOfRecord(records[at + field - 1], texts, static_cast<int>(field)));
+                              TextOfRecord(fields[field - 1], texts, static_cast<int>(field), converted));
             if (IsNeverStored(item))
                 return true;
             return collection.AddOne(std::move(item), true, false);
@@ -465,6 +699,11 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         if (auto number = ParseDecimal<int32_t>(text))
             set(*number);
     };
+    // A new item often holds the text already (its defaults are what most items have).
+    const auto setText = [&](const std::string& current, auto set) {
+        if (current != text)
+            (item.*set)(std::string(text));
+    };
     // The words the writer uses are taken directly; anything else is read as a stored boolean.
     const auto setBoolean = [&](auto set) {
         if (text == kTrue || text == kFalse)
@@ -477,16 +716,16 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         setNumber([&](int32_t n) { item.SetPosition(n); });
         break;
     case 2:
-        item.SetName(std::string(text));
+        setText(item.Name(), &clsMenuItem::SetName);
         break;
     case 3:
-        item.SetCaption(std::string(text));
+        item.SetCaption(text);
         break;
     case 4:
         setNumber([&](int32_t n) { item.Setflags(n); });
         break;
     case 5:
-        item.SetOwnerName(std::string(text));
+        setText(item.OwnerName(), &clsMenuItem::SetOwnerName);
         break;
     case 6:
         if (auto icon = ParseDecimal<int16_t>(text))
@@ -499,36 +738,36 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         setBoolean([&](bool b) { item.SetSubMenu(b); });
         break;
     case 9:
-        item.SetItemType(std::string(text));
+        setText(item.ItemType(), &clsMenuItem::SetItemType);
         break;
     case 10:
-        item.SetOpenType(std::string(text));
+        setText(item.OpenType(), &clsMenuItem::SetOpenType);
         break;
     case 11:
         setNumber([&](int32_t n) { item.SetDriveType(n); });
         break;
     case 12:
-        item.SetDescription(std::string(text));
+        setText(item.Description(), &clsMenuItem::SetDescription);
         break;
     case 13:
-        item.SetFolderPath(std::string(text));
+        setText(item.FolderPath(), &clsMenuItem::SetFolderPath);
         break;
     case 14: // NetworkPath is reserved; nothing reads it back.
         break;
     case 15:
-        item.SetItemPath(std::string(text));
+        setText(item.ItemPath(), &clsMenuItem::SetItemPath);
         break;
     case 16:
-        item.SetItemLocation(std::string(text));
+        setText(item.ItemLocation(), &clsMenuItem::SetItemLocation);
         break;
     case 17:
-        item.SetRemark(std::string(text));
+        setText(item.Remark(), &clsMenuItem::SetRemark);
         break;
     case 18:
         setNumber([&](int32_t n) { item.SetKeyboardCode(n); });
         break;
     case 19:
-        item.SetUserDescription(std::string(text));
+        setText(item.UserDescription(), &clsMenuItem::SetUserDescription);
         break;
     case 20:
         item.SetTimeCreated(ParseFileDate(text));
@@ -552,7 +791,10 @@ bool modFileHandler::SaveConfigFile(const clsMenuCollection& collection, std::st
         return false;
     if (textListing)
         return WriteFile(filePath, TextListingBytes(collection), false);
-    return WriteFile(filePath, ConfigurationBytes(collection), true);
+    // The bytes go to the file from the writer's buffer, without a copy of them in between.
+    RecordWriter out(codePage_, static_cast<size_t>(collection.Count()) * kExpectedBytesPerItem);
+    WriteConfiguration(out, collection);
+    return WriteFile(filePath, out.Written(), true);
 }
 
 bool modFileHandler::WriteConfigurationFile(std::string_view path, std::string_view bytes) {
@@ -630,86 +872,121 @@ bool modFileHandler::KeepBeforeOverwriting(const std::string& path) {
     return true;
 }
 
+// The top-level group that the owners of each item lead to, as clsMenuCollection::GetItemRootNode tells it.
+// That depends on the item's owner alone, so it is worked out once for every owner rather than climbed again
+// for each of the many items of a group.
+class modFileHandler::RootsOfOwners {
+public:
+    explicit RootsOfOwners(const clsMenuCollection& collection) : collection_(collection) {}
+    const std::string& RootOf(const clsMenuItem& item) {
+        auto found = byOwner_.find(item.OwnerName());
+        if (found == byOwner_.end())
+            found = byOwner_.emplace(item.OwnerName(), collection_.GetItemRootNode(item)).first;
+        return found->second;
+    }
+
+private:
+    const clsMenuCollection& collection_;
+    std::unordered_map<std::string, std::string> byOwner_;
+};
+
 std::string modFileHandler::ConfigurationBytes(const clsMenuCollection& collection) const {
-    std::string out;
-    std::vector<Utf8Entry> fullTexts;
-    out.reserve(static_cast<size_t>(collection.Count()) * 256);
-    WriteItemSection(out, collection, MIT_GROUP_USER, fullTexts);
-    if (ShowSystemFolders())
-        WriteItemSection(out, collection, MIT_PATHS_SYSTEM, fullTexts);
-    WriteSummary(out, fullTexts);
-    return Utf8ToFile(out, codePage_) + Utf8Block(fullTexts);
+    RecordWriter out(codePage_, static_cast<size_t>(collection.Count()) * kExpectedBytesPerItem);
+    WriteConfiguration(out, collection);
+    return std::string(out.Written());
 }
 
-bool modFileHandler::IsStoredBySave(const clsMenuCollection& collection, const clsMenuItem& item) const {
-    const auto inSection = [&](std::string_view section) {
-        return item.Name() == section || collection.GetItemRootNode(item) == section;
-    };
-    return inSection(MIT_GROUP_USER) || (ShowSystemFolders() && inSection(MIT_PATHS_SYSTEM));
+void modFileHandler::WriteConfiguration(RecordWriter& out, const clsMenuCollection& collection) const {
+    std::vector<Utf8Entry> fullTexts;
+    const SavedItems items = ItemsToSave(collection);
+    WriteItemSection(out, MIT_GROUP_USER, items.personal, fullTexts);
+    if (ShowSystemFolders())
+        WriteItemSection(out, MIT_PATHS_SYSTEM, items.system, fullTexts);
+    WriteSummary(out, fullTexts);
+    WriteUtf8Block(out, fullTexts);
+}
+
+bool modFileHandler::IsInSection(const clsMenuItem& item, std::string_view section, RootsOfOwners& roots) {
+    return item.Name() == section || roots.RootOf(item) == section;
+}
+
+modFileHandler::SavedItems modFileHandler::ItemsToSave(const clsMenuCollection& collection) const {
+    RootsOfOwners roots(collection);
+    const bool system = ShowSystemFolders();
+    SavedItems items;
+    items.personal.reserve(static_cast<size_t>(collection.Count()));
+    for (const clsMenuItem& item : collection) {
+        if (IsNeverStored(item))
+            continue;
+        if (IsInSection(item, MIT_GROUP_USER, roots))
+            items.personal.push_back(&item);
+        if (system && IsInSection(item, MIT_PATHS_SYSTEM, roots))
+            items.system.push_back(&item);
+    }
+    return items;
 }
 
 int modFileHandler::CountItemsASaveWouldDrop(const clsMenuCollection& collection) const {
+    RootsOfOwners roots(collection);
+    const bool system = ShowSystemFolders();
     int dropped = 0;
     for (const clsMenuItem& item : collection) {
-        if (!IsNeverStored(item) && !IsStoredBySave(collection, item))
+        if (!IsNeverStored(item) && !IsInSection(item, MIT_GROUP_USER, roots) &&
+            !(system && IsInSection(item, MIT_PATHS_SYSTEM, roots)))
             ++dropped;
     }
     return dropped;
 }
 
-void modFileHandler::WriteItemSection(std::string& out, const clsMenuCollection& collection,
-                                      std::string_view section, std::vector<Utf8Entry>& fullTexts) const {
-    AppendRecord(out, "[" + std::string(section) + ":]");
-    for (const clsMenuItem& item : collection) {
-        if (IsNeverStored(item))
-            continue;
-        if (item.Name() == section || collection.GetItemRootNode(item) == section)
-            WriteItemRecord(out, item, fullTexts);
-    }
-    AppendRecord(out, TAG_END);
+void modFileHandler::WriteItemSection(RecordWriter& out, std::string_view section,
+                                      const std::vector<const clsMenuItem*>& items,
+                                      std::vector<Utf8Entry>& fullTexts) const {
+    out.Unconverted("[" + std::string(section) + ":]");
+    for (const clsMenuItem* item : items)
+        WriteItemRecord(out, *item, fullTexts);
+    out.Unconverted(TAG_END);
 }
 
+// Called for a text the code page cannot hold whole.
 void modFileHandler::NoteFullText(std::vector<Utf8Entry>& fullTexts, const std::string& owner, int field,
                                   std::string_view text) const {
-    if (IsAscii(text) || CodePageHolds(codePage_, text))
-        return;
     std::string ownerRecord = Utf8ToFile(owner, codePage_);
     if (LooksLikeTag(ownerRecord))
         return;
     fullTexts.push_back({std::move(ownerRecord), field, std::string(text)});
 }
 
-void modFileHandler::WriteItemRecord(std::string& out, const clsMenuItem& item,
+void modFileHandler::WriteItemRecord(RecordWriter& out, const clsMenuItem& item,
                                      std::vector<Utf8Entry>& fullTexts) const {
     const auto text = [&](int field, const std::string& value) {
-        AppendRecord(out, value);
-        NoteFullText(fullTexts, item.Name(), field, value);
+        if (!out.Text(value))
+            NoteFullText(fullTexts, item.Name(), field, value);
     };
-    AppendNumberRecord(out, item.Position());
+    out.Number(item.Position());
     text(2, item.Name());
     text(3, item.Caption());
-    AppendNumberRecord(out, item.flags());
+    out.Number(item.flags());
     text(5, item.OwnerName());
-    AppendNumberRecord(out, item.IconID());
-    AppendRecord(out, item.Separator() ? kTrue : kFalse);
-    AppendRecord(out, item.SubMenu() ? kTrue : kFalse);
+    out.Number(item.IconID());
+    out.Unconverted(item.Separator() ? kTrue : kFalse);
+    out.Unconverted(item.SubMenu() ? kTrue : kFalse);
     text(9, item.ItemType());
     text(10, item.OpenType());
-    AppendNumberRecord(out, item.DriveType());
+    out.Number(item.DriveType());
     text(12, item.Description());
     text(13, item.FolderPath());
-    AppendRecord(out, item.NetworkPath()); // never read back, so its full text need not be kept
+    out.Text(item.NetworkPath()); // never read back, so its full text need not be kept
     text(15, item.ItemPath());
     text(16, item.ItemLocation());
     text(17, item.Remark());
-    AppendNumberRecord(out, item.KeyboardCode());
+    out.Number(item.KeyboardCode());
     text(19, item.UserDescription());
-    AppendRecord(out, FormatFileDate(item.TimeCreated()));
-    AppendRecord(out, FormatFileDate(item.TimeModified()));
-    AppendRecord(out, FormatFileDate(item.TimeAccessed()));
+    out.Date(item.TimeCreated());
+    out.Date(item.TimeModified());
+    out.Date(item.TimeAccessed());
 }
 
-void modFileHandler::WriteSummary(std::string& out, std::vector<Utf8Entry>& fullTexts) const {
+void modFileHandler::WriteSummary(RecordWriter& out, std::vector<Utf8Entry>& fullTexts) const {
     const std::pair<const char*, const std::string*> blocks[] = {
         {TAG_SUMMARY_TITLE, &summary_.SummaryTitle},       {TAG_SUMMARY_AUTHOR, &summary_.SummaryAuthor},
         {TAG_SUMMARY_CATEGORY, &summary_.SummaryCategory}, {TAG_SUMMARY_KEYWORDS, &summary_.SummaryKeywords},
@@ -718,26 +995,26 @@ void modFileHandler::WriteSummary(std::string& out, std::vector<Utf8Entry>& full
     for (const auto& [tag, text] : blocks) {
         if (text->empty())
             continue;
-        AppendRecord(out, tag);
-        AppendRecord(out, *text);
-        AppendRecord(out, TAG_END);
-        NoteFullText(fullTexts, std::string(), SummaryNumber(tag), *text);
+        out.Unconverted(tag);
+        const bool held = out.Text(*text);
+        out.Unconverted(TAG_END);
+        if (!held)
+            NoteFullText(fullTexts, std::string(), SummaryNumber(tag), *text);
     }
 }
 
-// Nothing at all when every text fits the code page, so that such files keep their bytes.
-std::string modFileHandler::Utf8Block(const std::vector<Utf8Entry>& fullTexts) const {
+// Nothing at all when every text fits the code page, so that such files keep their bytes. The block is
+// UTF-8 and is not converted.
+void modFileHandler::WriteUtf8Block(RecordWriter& out, const std::vector<Utf8Entry>& fullTexts) const {
     if (fullTexts.empty())
-        return {};
-    std::string block;
-    AppendRecord(block, TAG_UTF8_TEXTS);
+        return;
+    out.Unconverted(TAG_UTF8_TEXTS);
     for (const Utf8Entry& entry : fullTexts) {
-        AppendRecord(block, entry.owner);
-        AppendNumberRecord(block, entry.field);
-        AppendRecord(block, entry.text);
+        out.Unconverted(entry.owner);
+        out.Number(entry.field);
+        out.Unconverted(entry.text);
     }
-    AppendRecord(block, TAG_END);
-    return block;
+    out.Unconverted(TAG_END);
 }
 
 std::string modFileHandler::TextListingBytes(const clsMenuCollection& collection) const {
@@ -805,9 +1082,11 @@ bool modFileHandler::UpdateSummary(std::string_view path) {
     // The full texts of the items stay as they were; those of the summary are written anew with it.
     std::vector<Utf8Entry> fullTexts;
     const std::string kept = RemoveSummaryBlocks(*content, fullTexts);
-    std::string summary;
-    WriteSummary(summary, fullTexts);
-    return WriteFile(filePath, kept + Utf8ToFile(summary, codePage_) + Utf8Block(fullTexts), true);
+    RecordWriter out(codePage_, content->size() + 256);
+    out.Bytes(kept);
+    WriteSummary(out, fullTexts);
+    WriteUtf8Block(out, fullTexts);
+    return WriteFile(filePath, out.Written(), true);
 }
 
 // Keeps every byte of the file except its summary blocks (RemoveSummaryBlock for each one found), its UTF-8
@@ -818,7 +1097,7 @@ bool modFileHandler::UpdateSummary(std::string_view path) {
 // file.
 std::string modFileHandler::RemoveSummaryBlocks(std::string_view bytes,
                                                 std::vector<Utf8Entry>& itemTexts) const {
-    const Records records = SplitRecords(bytes);
+    const Records records = SplitConfigRecords(bytes);
     const auto offsetOf = [&](std::string_view record) {
         return static_cast<size_t>(record.data() - bytes.data());
     };

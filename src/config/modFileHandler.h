@@ -2,6 +2,7 @@
 // modFileHandler: finds, reads and writes the .krvc configuration file, keeps its summary texts, and writes
 // the plain-text listing of a tree.
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <set>
@@ -18,6 +19,7 @@ class clsMenuItem;
 class clsRegHandler;
 class ICodePage;
 class IFileSystem;
+class RecordWriter;
 class IMessageBox;
 struct Options;
 
@@ -99,6 +101,28 @@ std::string FormatFileDate(const DateTime& value);
 // time of day keeps the date at midnight.
 DateTime ParseFileDate(std::string_view text);
 
+// The records of a file's bytes in order: the texts before each NUL. Bytes after the last NUL are no record.
+std::vector<std::string_view> SplitConfigRecords(std::string_view bytes);
+
+// Walks the records of a file's bytes one after the other without storing them: the least any reader of the
+// file does. The bytes must outlive the cursor.
+class RecordCursor {
+public:
+    explicit RecordCursor(std::string_view bytes) : bytes_(bytes) {}
+    // Sets record to the next record; false when no NUL follows (bytes after the last NUL are no record).
+    bool Next(std::string_view& record);
+
+private:
+    // The position of the next NUL, or the size of the bytes when there is none.
+    size_t NextNul();
+
+    std::string_view bytes_;
+    size_t start_ = 0; // where the next record begins
+    size_t block_ = 0; // the start of the block whose NULs mask_ holds; the blocks before it are done
+    uint32_t mask_ = 0;
+    bool masked_ = false; // whether mask_ holds the block at block_
+};
+
 class modFileHandler {
 public:
     // options is read at the time of each load and save ("Show System Folders"); programFolder is the folder
@@ -166,34 +190,46 @@ private:
     const std::string& PathOrCurrent(std::string_view path, std::string& buffer) const;
 
     // Reading.
-    size_t ReadItemSection(clsMenuCollection& collection, const Records& records, size_t first,
-                           const Utf8Texts& fullTexts, bool& failed, bool& ended) const;
+    // Reads the items of the section whose tag records has just handed out; records is left after the
+    // section.
+    void ReadItemSection(clsMenuCollection& collection, RecordCursor& records, const Utf8Texts& fullTexts,
+                         bool& failed, bool& ended) const;
     Utf8Texts ReadUtf8Texts(const Records& records) const;
     // Sets one field from its text (already in UTF-8).
     void ReadItemField(clsMenuItem& item, size_t field, std::string_view text) const;
-    std::string FromFile(std::string_view bytes) const;
     // The text of a record: its full text from the UTF-8 block when the block has one that the record is the
     // code-page form of (an older program that changed the text leaves a block that no longer matches),
     // otherwise the record converted from the code page.
-    std::string TextOfRecord(std::string_view record, const std::map<int, std::string>* fullTexts,
-                             int field) const;
+    // The text is in converted when it is neither the record's bytes nor a full text.
+    std::string_view TextOfRecord(std::string_view record, const std::map<int, std::string>* fullTexts,
+                                  int field, std::string& converted) const;
     std::string* SummaryForTag(std::string_view tag);
     void KeepUnreadFile(const std::string& path, std::string_view content);
     std::string KeepCopy(const std::string& path, std::string_view content);
     bool KeepBeforeOverwriting(const std::string& path);
     void RotateBackups(const std::string& path, std::string_view previous);
     bool WriteFile(const std::string& path, std::string_view bytes, bool keepBackups);
-    bool IsStoredBySave(const clsMenuCollection& collection, const clsMenuItem& item) const;
 
     // Writing.
-    void WriteItemSection(std::string& out, const clsMenuCollection& collection, std::string_view section,
+    class RootsOfOwners;
+    // The items a save writes in each section, in list order.
+    struct SavedItems {
+        std::vector<const clsMenuItem*> personal;
+        std::vector<const clsMenuItem*> system;
+    };
+    SavedItems ItemsToSave(const clsMenuCollection& collection) const;
+    // The whole configuration file: both sections, the summary and the UTF-8 block.
+    void WriteConfiguration(RecordWriter& out, const clsMenuCollection& collection) const;
+    // True when the item is the section's group or its owners lead to that group.
+    static bool IsInSection(const clsMenuItem& item, std::string_view section, RootsOfOwners& roots);
+    void WriteItemSection(RecordWriter& out, std::string_view section, const std::vector<const clsMenuItem*>& items,
                           std::vector<Utf8Entry>& fullTexts) const;
-    void WriteItemRecord(std::string& out, const clsMenuItem& item, std::vector<Utf8Entry>& fullTexts) const;
-    void WriteSummary(std::string& out, std::vector<Utf8Entry>& fullTexts) const;
-    // Notes the text of a record when the code page cannot hold it.
+    void WriteItemRecord(RecordWriter& out, const clsMenuItem& item, std::vector<Utf8Entry>& fullTexts) const;
+    void WriteSummary(RecordWriter& out, std::vector<Utf8Entry>& fullTexts) const;
+    // Keeps the full text of a record whose text the code page cannot hold.
     void NoteFullText(std::vector<Utf8Entry>& fullTexts, const std::string& owner, int field,
                       std::string_view text) const;
-    std::string Utf8Block(const std::vector<Utf8Entry>& fullTexts) const;
+    void WriteUtf8Block(RecordWriter& out, const std::vector<Utf8Entry>& fullTexts) const;
     void WriteTextListing(std::string& out, const clsMenuCollection& collection,
                           std::string_view groupName) const;
     std::string RemoveSummaryBlocks(std::string_view bytes, std::vector<Utf8Entry>& itemTexts) const;

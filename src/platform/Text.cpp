@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 
 #if defined(_WIN32)
 #include <cwchar>
@@ -85,6 +84,17 @@ char32_t Cp1252ToUnicode(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0)
         return kCp1252High[b - 0x80];
     return b;
+}
+
+// The Windows-1252 byte of a character; -1 when the code page lacks it.
+int Cp1252ByteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
+    for (int b = 0x80; b <= 0x9F; ++b) {
+        if (Cp1252ToUnicode(static_cast<unsigned char>(b)) == cp)
+            return b;
+    }
+    return -1;
 }
 
 // Simple upper-case mapping for the ranges where lower and upper case letters pair regularly.
@@ -246,32 +256,51 @@ bool CodePageHolds(const ICodePage& codePage, std::string_view utf8) {
 }
 
 std::string Windows1252CodePage::ToAnsi(std::string_view utf8) const {
-    static const std::unordered_map<char32_t, unsigned char> reverse = [] {
-        std::unordered_map<char32_t, unsigned char> map;
-        for (int b = 0x80; b <= 0x9F; ++b)
-            map[Cp1252ToUnicode(static_cast<unsigned char>(b))] = static_cast<unsigned char>(b);
-        return map;
-    }();
     std::string out;
     out.reserve(utf8.size());
     for (size_t pos = 0; pos < utf8.size();) {
-        const char32_t cp = DecodeUtf8(utf8, pos);
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
-        } else if (auto it = reverse.find(cp); it != reverse.end()) {
-            out += static_cast<char>(it->second);
-        } else {
-            out += '?';
-        }
+        const int b = Cp1252ByteOf(DecodeUtf8(utf8, pos));
+        out += b < 0 ? '?' : static_cast<char>(b);
     }
     return out;
 }
 
+// The round trip gives the text back exactly when every character has its byte: a malformed sequence decodes
+// to U+FFFD, which the code page lacks, and a well-formed one is re-encoded as it was.
+bool Windows1252CodePage::Holds(std::string_view utf8) const {
+    for (size_t pos = 0; pos < utf8.size();) {
+        if (Cp1252ByteOf(DecodeUtf8(utf8, pos)) < 0)
+            return false;
+    }
+    return true;
+}
+
+// Every character of the code page is below U+0800 but the Euro sign and the other punctuation of 0x80 to
+// 0x9F, so the length of the result is known before it is written, and it is written in one go.
 std::string Windows1252CodePage::FromAnsi(std::string_view bytes) const {
-    std::string out;
-    out.reserve(bytes.size());
+    const auto utf8Length = [](char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : 3; };
+    size_t length = 0;
     for (unsigned char b : bytes)
-        AppendUtf8(out, Cp1252ToUnicode(b));
+        length += static_cast<size_t>(utf8Length(Cp1252ToUnicode(b)));
+    std::string out(length, '\0');
+    char* at = out.data();
+    for (unsigned char b : bytes) {
+        const char32_t c = Cp1252ToUnicode(b);
+        switch (utf8Length(c)) {
+        case 1:
+            *at++ = static_cast<char>(c);
+            break;
+        case 2:
+            *at++ = static_cast<char>(0xC0 | (c >> 6));
+            *at++ = static_cast<char>(0x80 | (c & 0x3F));
+            break;
+        default:
+            *at++ = static_cast<char>(0xE0 | (c >> 12));
+            *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *at++ = static_cast<char>(0x80 | (c & 0x3F));
+            break;
+        }
+    }
     return out;
 }
 

@@ -50,6 +50,7 @@ class Windows1252CodePage final : public ICodePage {
 public:
     std::string ToAnsi(std::string_view utf8) const override;
     std::string FromAnsi(std::string_view bytes) const override;
+    bool Holds(std::string_view utf8) const override;
 };
 
 } // namespace krv

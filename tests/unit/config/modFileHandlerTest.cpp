@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <map>
+
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
 #include "model/clsMenuCollection.h"
@@ -155,6 +159,71 @@ TEST_F(FileHandlerTest, SaveWritesTheLayoutByteForByte) {
                                      .Item(openAllRecord)
                                      .Record("[END:]")
                                      .Bytes());
+}
+
+// The texts the code page cannot hold: their records carry '?', and the UTF-8 block after the summary holds
+// them whole, in the order they were written; a NUL inside a text is left out.
+TEST_F(FileHandlerTest, SaveWritesTheUtf8BlockByteForByte) {
+    clsMenuCollection tree;
+    clsMenuItem& personal = Add(tree, MIT_GROUP_USER, "Personal", "-1", true);
+    personal.SetItemPath("\\Personal");
+    personal.SetItemLocation("\\\\");
+    clsMenuItem& city = Add(tree, "N1", "\xC5\x81\xC3\xB3\x64\xC5\xBA", MIT_GROUP_USER); // "Łódź"
+    city.SetFolderPath("C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA");
+    city.SetRemark(std::string("a\0b", 3));
+    city.SetUserDescription("\xE2\x82\xAC 5"); // "€ 5": the code page holds it
+    handler.Summary().SummaryTitle = "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1"; // "Αθήνα"
+
+    ASSERT_TRUE(handler.SaveConfigFile(tree, kFile, false));
+
+    ItemFields cityRecord =
+        test::ShortcutFields("N1", "?\xF3\x64?", "MIT_GROUP_USER", "C:\\?\xF3\x64?", "");
+    cityRecord.Remark = "ab";
+    cityRecord.UserDescription = "\x80 5";
+    cityRecord.TimeCreated = "7|12|2026|8|5|3|";
+    const std::string expected = FileBuilder()
+                                     .Record("[MIT_GROUP_USER:]")
+                                     .Item(PersonalGroupRecord())
+                                     .Item(cityRecord)
+                                     .Record("[END:]")
+                                     .Record("[MIT_PATHS_SYSTEM:]")
+                                     .Record("[END:]")
+                                     .SummaryBlock("[SUMMARY_TITLE:]", "?????")
+                                     .Record("[UTF8_TEXTS:]")
+                                     .Record("N1")
+                                     .Record("3")
+                                     .Record("\xC5\x81\xC3\xB3\x64\xC5\xBA")
+                                     .Record("N1")
+                                     .Record("13")
+                                     .Record("C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA")
+                                     .Record("")
+                                     .Record("1")
+                                     .Record("\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1")
+                                     .Record("[END:]")
+                                     .Bytes();
+    EXPECT_EQ(fs.Content(kFile), expected);
+}
+
+// The writer looks at a text eight bytes at a time to tell whether it can be copied as it is; a NUL or a
+// character outside ASCII at any place of a text, short or long, must still be seen.
+TEST_F(FileHandlerTest, EveryNulAndEveryCharacterOutsideAsciiIsSeenWhereverItStands) {
+    clsMenuCollection tree;
+    clsMenuItem& personal = Add(tree, MIT_GROUP_USER, "Personal", "-1", true);
+    const auto remarkRecord = [&](const std::string& remark) {
+        personal.SetRemark(remark);
+        return std::string(SplitConfigRecords(handler.ConfigurationBytes(tree)).at(17));
+    };
+    for (size_t length = 1; length <= 20; ++length) {
+        for (size_t at = 0; at < length; ++at) {
+            SCOPED_TRACE(testing::Message() << length << " " << at);
+            std::string withNul(length, 'x');
+            withNul[at] = '\0';
+            EXPECT_EQ(remarkRecord(withNul), std::string(length - 1, 'x'));
+            std::string withAccent(length, 'x');
+            withAccent.replace(at, 1, "\xC3\xA9"); // "é"
+            EXPECT_EQ(remarkRecord(withAccent), std::string(at, 'x') + "\xE9" + std::string(length - at - 1, 'x'));
+        }
+    }
 }
 
 TEST_F(FileHandlerTest, LoadReadsTheLayoutAndDropsWhatTheProgramMakesItself) {
@@ -447,6 +516,52 @@ TEST_F(FileHandlerTest, ItemsThatOwnThemselvesAreLoadedAndSavedWithoutHanging) {
               "[Personal]\r\n");
 }
 
+// The records as the layout defines them: the texts before each NUL, nothing after the last one.
+std::vector<std::string_view> RecordsOneByOne(std::string_view bytes) {
+    std::vector<std::string_view> records;
+    size_t start = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\0') {
+            records.push_back(bytes.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return records;
+}
+
+// The cursor finds the NULs many bytes at a time, so records that end at, just before and just after such a
+// step, and records longer than one, must come out as they are.
+TEST(RecordCursor, FindsEveryRecordAndNothingAfterTheLastNul) {
+    const auto nuls = [](std::string text, std::initializer_list<size_t> at) {
+        for (size_t i : at)
+            text[i] = '\0';
+        return text;
+    };
+    const std::string cases[] = {
+        "",
+        std::string(1, '\0'),
+        std::string(40, '\0'),
+        std::string(100, 'x'),
+        nuls(std::string(64, 'a'), {15, 16, 17, 31, 32, 47}),
+        nuls(std::string(64, 'b'), {0, 63}),
+        nuls(std::string(70, 'c'), {40}) + "tail without a NUL",
+        nuls(std::string(33, 'd'), {32}),
+        nuls(std::string(500, 'e'), {3, 250, 251, 499}),
+        std::string("\xFF\x80\x01", 3) + std::string(1, '\0') + "\x7F",
+    };
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(testing::PrintToString(bytes.size()));
+        std::vector<std::string_view> walked;
+        RecordCursor cursor(bytes);
+        for (std::string_view record; cursor.Next(record);)
+            walked.push_back(record);
+        std::string_view after;
+        EXPECT_FALSE(cursor.Next(after)); // and stays at the end
+        EXPECT_EQ(walked, RecordsOneByOne(bytes));
+        EXPECT_EQ(SplitConfigRecords(bytes), RecordsOneByOne(bytes));
+    }
+}
+
 TEST(FileDate, FormatAndParse) {
     EXPECT_EQ(FormatFileDate(DateTime{2026, 12, 7, 8, 5, 3}), "7|12|2026|8|5|3|");
     EXPECT_EQ(FormatFileDate(DateTime::Zero()), "");
@@ -682,6 +797,110 @@ TEST_F(FileHandlerTest, UpdateSummaryReplacesOnlyTheSummaryBlocks) {
     fs.FailReplaceAfterBytes(10);
     EXPECT_FALSE(handler.UpdateSummary(kFile));
     EXPECT_EQ(fs.Content(kFile), items);
+}
+
+// The names of the items of every section of a saved file, by section tag, in the order written.
+std::map<std::string, std::vector<std::string>> NamesBySection(const std::string& bytes) {
+    std::map<std::string, std::vector<std::string>> sections;
+    const std::vector<std::string_view> records = SplitConfigRecords(bytes);
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (records[i] != TAG_GROUP_USER && records[i] != TAG_PATHS_SYSTEM)
+            continue;
+        std::vector<std::string>& names = sections[std::string(records[i])];
+        for (++i; i + 1 < records.size() && records[i] != TAG_END; i += kFieldsPerItem)
+            names.emplace_back(records[i + 1]);
+    }
+    return sections;
+}
+
+// Each stored item goes to the section of the top-level group its owners lead to, as the tree tells it;
+// owners that are missing, form a loop or end at another top-level item keep it out of the file.
+TEST_F(FileHandlerTest, EveryItemIsSavedInTheSectionItsOwnersLeadTo) {
+    clsMenuCollection tree;
+    Add(tree, MIT_GROUP_USER, "Personal", "-1", true);
+    Add(tree, "G1", "Work", MIT_GROUP_USER, true);
+    Add(tree, "S1", "Deep", "G2", false); // its owner comes later in the list
+    Add(tree, "G2", "Inner", "G1", true);
+    Add(tree, "S2", "In G1", "G1");
+    Add(tree, MIT_PATHS_SYSTEM, "System Folders", "-1", true);
+    Add(tree, "S3", "Windows", MIT_PATHS_SYSTEM);
+    Add(tree, "S4", "Lost", "NO_SUCH_GROUP");
+    Add(tree, "L1", "Loop one", "L2", true);
+    Add(tree, "L2", "Loop two", "L1", true);
+    Add(tree, "T1", "Other top", "-1", true);
+    Add(tree, "S5", "Under other", "T1");
+    Add(tree, "S6", "In G2", "G2");
+    Add(tree, "S7", "Also in G1", "G1");
+
+    ASSERT_TRUE(handler.SaveConfigFile(tree, kFile, false));
+    const auto sections = NamesBySection(*fs.Content(kFile));
+    const std::map<std::string, std::vector<std::string>> expected = {
+        {TAG_GROUP_USER, {MIT_GROUP_USER, "G1", "S1", "G2", "S2", "S6", "S7"}},
+        {TAG_PATHS_SYSTEM, {MIT_PATHS_SYSTEM, "S3"}},
+    };
+    EXPECT_EQ(sections, expected);
+    // The items left out are the ones counted as dropped.
+    EXPECT_EQ(handler.CountItemsASaveWouldDrop(tree), 5); // S4, L1, L2, T1, S5
+    for (const clsMenuItem& item : tree) {
+        const std::string root = item.Name() == MIT_GROUP_USER || item.Name() == MIT_PATHS_SYSTEM
+                                     ? item.Name()
+                                     : tree.GetItemRootNode(item);
+        const std::string tag = "[" + root + ":]";
+        const bool saved = sections.contains(tag) &&
+                           std::ranges::count(sections.at(tag), item.Name()) == 1;
+        EXPECT_EQ(saved, root == MIT_GROUP_USER || root == MIT_PATHS_SYSTEM) << item.Name();
+    }
+}
+
+// Whatever a tree holds, the file it is saved to loads back into a tree that is saved to the same bytes.
+TEST_F(FileHandlerTest, SavingWhatWasLoadedWritesTheSameBytes) {
+    const auto textsOutsideTheCodePage = [this](clsMenuCollection& tree) {
+        Add(tree, MIT_GROUP_USER, "Personal", "-1", true);
+        Add(tree, "N1", "\xC5\x81\xC3\xB3\x64\xC5\xBA", MIT_GROUP_USER).SetFolderPath("C:\\\xE6\x9D\xB1");
+        Add(tree, "N2", "caf\xC3\xA9 \xE2\x82\xAC", MIT_GROUP_USER).SetRemark("\xF0\x9F\x93\xB7");
+        handler.Summary().SummaryKeywords = "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1";
+    };
+    const auto manyGroups = [this](clsMenuCollection& tree) {
+        Add(tree, MIT_GROUP_USER, "Personal", "-1", true);
+        for (int g = 1; g <= 20; ++g) {
+            const std::string group = "G" + std::to_string(g);
+            Add(tree, group, "Group " + std::to_string(g), g % 4 == 0 ? "G" + std::to_string(g - 1) : MIT_GROUP_USER,
+                true);
+            for (int i = 1; i <= 30; ++i) {
+                clsMenuItem& item = Add(tree, group + "_" + std::to_string(i), "Item " + std::to_string(i), group);
+                item.SetFolderPath("D:\\Data\\" + group + "\\" + std::to_string(i));
+                item.SetKeyboardCode(i % 7 == 0 ? 48 + i % 10 : -1);
+                item.SetTimeModified(kModified);
+            }
+        }
+    };
+    const auto bothSections = [this](clsMenuCollection& tree) {
+        BuildUserTree(tree);
+        Add(tree, "SYS2", "Temp", MIT_PATHS_SYSTEM).SetFolderPath("C:\\Temp");
+        handler.Summary() = {"Title", "Author", "", "Key, words", "line one\r\nline two"};
+    };
+    const struct {
+        const char* name;
+        std::function<void(clsMenuCollection&)> build;
+    } cases[] = {
+        {"texts outside the code page", textsOutsideTheCodePage},
+        {"many groups", manyGroups},
+        {"both sections", bothSections},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        handler.Summary() = {};
+        clsMenuCollection tree;
+        c.build(tree);
+        ASSERT_TRUE(handler.SaveConfigFile(tree, kFile, false));
+        const std::string first = *fs.Content(kFile);
+
+        clsMenuCollection loaded;
+        ASSERT_TRUE(handler.LoadConfigFile(loaded, kFile));
+        EXPECT_TRUE(handler.LastLoadStatus().Clean());
+        EXPECT_EQ(loaded.Count(), tree.Count() - handler.CountItemsASaveWouldDrop(tree));
+        EXPECT_EQ(handler.ConfigurationBytes(loaded), first);
+    }
 }
 
 TEST_F(FileHandlerTest, ConfigFileNameComesFromTheRegistryOrBesideTheProgram) {

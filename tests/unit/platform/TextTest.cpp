@@ -57,5 +57,30 @@ TEST(TextTest, Windows1252MapsTheHighRangeBothWays) {
     EXPECT_EQ(cp.FromAnsi(std::string("\x81", 1)), "\xC2\x81"); // undefined byte keeps its value
 }
 
+// Holds is worked out character by character; it must say what the round trip through the code page says,
+// for every character near the code page's own and for malformed text.
+TEST(TextTest, Windows1252HoldsWhatTheRoundTripKeeps) {
+    const Windows1252CodePage cp;
+    const auto agrees = [&](const std::string& text) {
+        EXPECT_EQ(cp.Holds(text), cp.ICodePage::Holds(text)) << testing::PrintToString(text);
+    };
+    for (char32_t c = 1; c < 0x3000; ++c) {
+        if (c < 0xD800 || c > 0xDFFF)
+            agrees(Utf16ToUtf8(std::u16string(1, static_cast<char16_t>(c))));
+    }
+    agrees(Utf16ToUtf8(u"\xFFFD"));
+    agrees("\xF0\x9F\x93\xB7"); // a character beyond the 16-bit range
+    const char* malformed[] = {"\x80", "\xC3", "\xC3\x28", "\xE2\x82", "\xED\xA0\x80", "\xC0\xAF", "caf\xE9",
+                               "\xF8\x88\x80\x80\x80", "\xFF"};
+    for (const char* text : malformed)
+        agrees(text);
+    // Every byte of the code page stands for a character that converts back to that byte.
+    for (int b = 1; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(cp.ToAnsi(cp.FromAnsi(byte)), byte) << b;
+        EXPECT_TRUE(cp.Holds(cp.FromAnsi(byte))) << b;
+    }
+}
+
 } // namespace
 } // namespace krv
