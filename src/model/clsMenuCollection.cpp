@@ -19,7 +19,7 @@ bool IsFixedTopEntry(const std::string& name) {
 
 } // namespace
 
-clsMenuCollection::clsMenuCollection() : cachedIt_(nodes_.end()) {}
+clsMenuCollection::clsMenuCollection() : byKey_(nodes_.end()), cachedIt_(nodes_.end()) {}
 
 clsMenuCollection::~clsMenuCollection() = default;
 
@@ -31,13 +31,78 @@ clsMenuCollection::Node& clsMenuCollection::NodeOf(const clsMenuItem& item) {
     return static_cast<Node&>(const_cast<clsMenuItem&>(item));
 }
 
+size_t clsMenuCollection::KeyIndex::HomeSlot(std::string_view key) const {
+    return std::hash<std::string_view>{}(key) & (slots_.size() - 1);
+}
+
+size_t clsMenuCollection::KeyIndex::SlotOf(std::string_view key) const {
+    size_t slot = HomeSlot(key);
+    while (slots_[slot] != empty_ && slots_[slot]->Key() != key)
+        slot = (slot + 1) & (slots_.size() - 1);
+    return slot;
+}
+
+clsMenuCollection::NodeList::iterator clsMenuCollection::KeyIndex::Find(std::string_view key) const {
+    return slots_.empty() ? empty_ : slots_[SlotOf(key)];
+}
+
+void clsMenuCollection::KeyIndex::Insert(NodeList::iterator it) {
+    if ((size_ + 1) * 2 > slots_.size())
+        Rebuild(std::max<size_t>(16, slots_.size() * 2));
+    slots_[SlotOf(it->Key())] = it;
+    ++size_;
+}
+
+void clsMenuCollection::KeyIndex::Erase(std::string_view key) {
+    if (slots_.empty())
+        return;
+    size_t hole = SlotOf(key);
+    if (slots_[hole] == empty_)
+        return;
+    // Moves back each later entry of the run that the hole would cut off from its home slot.
+    const size_t mask = slots_.size() - 1;
+    for (size_t next = (hole + 1) & mask; slots_[next] != empty_; next = (next + 1) & mask) {
+        const size_t home = HomeSlot(slots_[next]->Key());
+        const bool homeAfterHole = ((next - home) & mask) < ((next - hole) & mask);
+        if (!homeAfterHole) {
+            slots_[hole] = slots_[next];
+            hole = next;
+        }
+    }
+    slots_[hole] = empty_;
+    --size_;
+}
+
+void clsMenuCollection::KeyIndex::Reserve(size_t count) {
+    size_t capacity = 16;
+    while (capacity < count * 2)
+        capacity *= 2;
+    if (capacity > slots_.size())
+        Rebuild(capacity);
+}
+
+void clsMenuCollection::KeyIndex::Clear() {
+    slots_.clear();
+    slots_.shrink_to_fit();
+    size_ = 0;
+}
+
+void clsMenuCollection::KeyIndex::Rebuild(size_t capacity) {
+    std::vector<NodeList::iterator> old(capacity, empty_);
+    old.swap(slots_);
+    for (NodeList::iterator it : old) {
+        if (it != empty_)
+            slots_[SlotOf(it->Key())] = it;
+    }
+}
+
 clsMenuCollection::Node* clsMenuCollection::FindKey(std::string_view key) const {
-    auto it = byKey_.find(std::string(key));
-    return it == byKey_.end() ? nullptr : &*it->second;
+    auto it = byKey_.Find(key);
+    return it == nodes_.end() ? nullptr : &*it;
 }
 
 clsMenuCollection::NodeList::iterator clsMenuCollection::IteratorOf(const Node* node) {
-    return byKey_.find(node->key)->second;
+    return byKey_.Find(node->Key());
 }
 
 void clsMenuCollection::InsertByLabel(std::vector<Node*>& nodes, Node* node) {
@@ -55,7 +120,7 @@ void clsMenuCollection::EraseByLabel(std::vector<Node*>& nodes, const Node* node
 
 void clsMenuCollection::IndexID(Node& node, int32_t id) {
     auto& bucket = byID_[id];
-    node.idSlot = bucket.size();
+    node.idSlot = static_cast<uint32_t>(bucket.size());
     bucket.push_back(&node);
 }
 
@@ -72,7 +137,7 @@ void clsMenuCollection::UnindexID(Node& node) {
 }
 
 void clsMenuCollection::NoteName(Node& node, const std::string& name, bool add) {
-    if (name == node.key)
+    if (name == node.Key())
         return;
     if (add) {
         InsertByLabel(renamed_[name], &node);
@@ -114,6 +179,9 @@ void clsMenuCollection::Unindex(Node& node) {
 
 void clsMenuCollection::OnNameChanging(const clsMenuItem& item, const std::string& newName) {
     Node& node = NodeOf(item);
+    // The key stays what it was; from now on it is kept apart from the Name.
+    if (!node.keyApart)
+        node.keyApart = std::make_unique<std::string>(node.Name());
     NoteName(node, item.Name(), false);
     NoteName(node, newName, true);
 }
@@ -202,15 +270,24 @@ void clsMenuCollection::SpreadLabelsAround(NodeList::iterator it) {
 clsMenuCollection::Node* clsMenuCollection::Store(NodeList::iterator before, clsMenuItem&& item) {
     if (Count() >= kMaxItems)
         return nullptr;
-    std::string key = item.Name();
-    auto it = nodes_.emplace(before, std::move(item), std::move(key));
+    auto it = nodes_.emplace(before, std::move(item));
     AssignLabel(it);
     Node& node = *it;
-    byKey_.emplace(node.key, it);
+    ShareTexts(it);
+    byKey_.Insert(it);
     Index(node);
     node.slot_.listener = this;
     cachedIndex_ = 0;
     return &node;
+}
+
+void clsMenuCollection::ShareTexts(NodeList::iterator it) {
+    // Siblings, and items that follow one another in the list, mostly hold the same owner, paths and
+    // description.
+    if (it != nodes_.begin())
+        it->ShareTextsWith(*std::prev(it));
+    if (const auto* siblings = ChildNodes(it->OwnerName()); siblings && !siblings->empty())
+        it->ShareTextsWith(*siblings->back());
 }
 
 void clsMenuCollection::Remove(std::string_view key) {
@@ -219,19 +296,19 @@ void clsMenuCollection::Remove(std::string_view key) {
         return;
     auto it = IteratorOf(node);
     Unindex(*node);
-    byKey_.erase(node->key);
+    byKey_.Erase(node->Key());
     nodes_.erase(it);
     cachedIndex_ = 0;
 }
 
 void clsMenuCollection::Reserve(size_t count) {
-    byKey_.reserve(count);
+    byKey_.Reserve(count);
     byID_.reserve(count);
 }
 
 void clsMenuCollection::Clear() {
     nodes_.clear();
-    byKey_.clear();
+    byKey_.Clear();
     renamed_.clear();
     byID_.clear();
     children_.clear();
@@ -553,7 +630,7 @@ std::string clsMenuCollection::GetNextMenuItem(const clsMenuItem& item) const {
     const Node* node = FindName(item.Name());
     if (!node)
         return {};
-    auto it = byKey_.find(node->key)->second;
+    auto it = byKey_.Find(node->Key());
     ++it;
     if (it == nodes_.end() || it->OwnerName() != item.OwnerName())
         return {};

@@ -54,13 +54,37 @@ class clsMenuCollection final : private MenuItemListener {
     // A stored item with its key and its order label (strictly increasing along the list, so that two
     // list positions compare in O(1)). Every item that reports to this collection is a Node.
     struct Node : clsMenuItem {
-        Node(clsMenuItem&& item, std::string storeKey)
-            : clsMenuItem(std::move(item)), key(std::move(storeKey)) {}
-        std::string key;
+        explicit Node(clsMenuItem&& item) : clsMenuItem(std::move(item)) {}
+        // The key is the Name the item was stored with; it is kept apart only once the item is renamed.
+        const std::string& Key() const { return keyApart ? *keyApart : Name(); }
+        std::unique_ptr<std::string> keyApart;
         uint64_t label = 0;
-        size_t idSlot = 0; // position in its identifier bucket
+        uint32_t idSlot = 0; // position in its identifier bucket
     };
     using NodeList = std::list<Node>;
+
+    // The stored items by key: open addressing with linear probing over list positions, at most half full;
+    // the list's end marks an empty slot.
+    class KeyIndex {
+    public:
+        explicit KeyIndex(NodeList::iterator empty) : empty_(empty) {}
+        // The item stored under key, or the list's end.
+        NodeList::iterator Find(std::string_view key) const;
+        // it's key must not be stored yet.
+        void Insert(NodeList::iterator it);
+        void Erase(std::string_view key);
+        void Reserve(size_t count);
+        void Clear();
+
+    private:
+        size_t HomeSlot(std::string_view key) const;
+        size_t SlotOf(std::string_view key) const; // its slot, or the empty one where it would go
+        void Rebuild(size_t capacity);
+
+        std::vector<NodeList::iterator> slots_;
+        size_t size_ = 0;
+        NodeList::iterator empty_;
+    };
 
 public:
     // Positions are 1-based; the list holds at most this many items.
@@ -167,7 +191,7 @@ public:
         }
         bool operator==(const BasicIterator& other) const { return it_ == other.it_; }
         // The key the current item is stored under.
-        const std::string& Key() const { return it_->key; }
+        const std::string& Key() const { return it_->Key(); }
 
     private:
         NodeIt it_{};
@@ -190,6 +214,8 @@ private:
     clsMenuItem* AddBesideImpl(clsMenuItem& item, std::string_view neighbourKey, Placement placement,
                                bool computePath);
     Node* Store(NodeList::iterator before, clsMenuItem&& item);
+    // Lets a newly stored item share the texts its neighbours hold equally.
+    void ShareTexts(NodeList::iterator it);
     Node* FindKey(std::string_view key) const;
     // The first item in list order whose Name is name, whether or not it was renamed after being stored.
     Node* FindName(std::string_view name) const;
@@ -219,7 +245,7 @@ private:
     int32_t fileMenuHandle_ = 0;
 
     NodeList nodes_;
-    std::unordered_map<std::string, NodeList::iterator, std::hash<std::string>> byKey_;
+    KeyIndex byKey_;
     // Stored items whose Name differs from their key (renamed after being stored), by Name, in list order;
     // an item whose Name equals its key is found through byKey_.
     std::unordered_map<std::string, std::vector<Node*>> renamed_;
