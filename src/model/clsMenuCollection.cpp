@@ -105,10 +105,11 @@ clsMenuCollection::NodeList::iterator clsMenuCollection::IteratorOf(const Node* 
     return byKey_.Find(node->Key());
 }
 
-void clsMenuCollection::InsertByLabel(std::vector<Node*>& nodes, Node* node) {
+std::vector<clsMenuCollection::Node*>::iterator clsMenuCollection::InsertByLabel(std::vector<Node*>& nodes,
+                                                                                 Node* node) {
     auto pos = std::lower_bound(nodes.begin(), nodes.end(), node->label,
                                 [](const Node* n, uint64_t label) { return n->label < label; });
-    nodes.insert(pos, node);
+    return nodes.insert(pos, node);
 }
 
 void clsMenuCollection::EraseByLabel(std::vector<Node*>& nodes, const Node* node) {
@@ -164,7 +165,10 @@ clsMenuCollection::Node* clsMenuCollection::FindName(std::string_view name) cons
 void clsMenuCollection::Index(Node& node) {
     NoteName(node, node.Name(), true);
     IndexID(node, node.ID());
-    InsertByLabel(children_[node.OwnerName()], &node);
+    std::vector<Node*>& siblings = children_[node.OwnerName()];
+    const auto at = InsertByLabel(siblings, &node);
+    if (at != siblings.begin())
+        node.ShareTextsWith(**std::prev(at));
 }
 
 void clsMenuCollection::Unindex(Node& node) {
@@ -273,21 +277,15 @@ clsMenuCollection::Node* clsMenuCollection::Store(NodeList::iterator before, cls
     auto it = nodes_.emplace(before, std::move(item));
     AssignLabel(it);
     Node& node = *it;
-    ShareTexts(it);
+    // Items that follow one another in the list, and siblings (in Index), mostly hold the same owner,
+    // paths and description.
+    if (it != nodes_.begin())
+        node.ShareTextsWith(*std::prev(it));
     byKey_.Insert(it);
     Index(node);
     node.slot_.listener = this;
     cachedIndex_ = 0;
     return &node;
-}
-
-void clsMenuCollection::ShareTexts(NodeList::iterator it) {
-    // Siblings, and items that follow one another in the list, mostly hold the same owner, paths and
-    // description.
-    if (it != nodes_.begin())
-        it->ShareTextsWith(*std::prev(it));
-    if (const auto* siblings = ChildNodes(it->OwnerName()); siblings && !siblings->empty())
-        it->ShareTextsWith(*siblings->back());
 }
 
 void clsMenuCollection::Remove(std::string_view key) {

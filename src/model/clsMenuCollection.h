@@ -214,8 +214,6 @@ private:
     clsMenuItem* AddBesideImpl(clsMenuItem& item, std::string_view neighbourKey, Placement placement,
                                bool computePath);
     Node* Store(NodeList::iterator before, clsMenuItem&& item);
-    // Lets a newly stored item share the texts its neighbours hold equally.
-    void ShareTexts(NodeList::iterator it);
     Node* FindKey(std::string_view key) const;
     // The first item in list order whose Name is name, whether or not it was renamed after being stored.
     Node* FindName(std::string_view name) const;
@@ -227,7 +225,7 @@ private:
     void SpreadLabelsAround(NodeList::iterator it);
     void Relabel();
     static Node& NodeOf(const clsMenuItem& item);
-    static void InsertByLabel(std::vector<Node*>& nodes, Node* node);
+    static std::vector<Node*>::iterator InsertByLabel(std::vector<Node*>& nodes, Node* node);
     static void EraseByLabel(std::vector<Node*>& nodes, const Node* node);
     void IndexID(Node& node, int32_t id);
     void UnindexID(Node& node);

@@ -15,12 +15,19 @@ constexpr size_t kMenuCaptionTail = 25;
 } // namespace
 
 std::string RemoveInvalidChars(std::string_view text) {
+    // Most captions hold none: they are copied whole, and others in runs between the invalid characters.
+    size_t invalid = text.find_first_of(kInvalidCaptionChars);
+    if (invalid == std::string_view::npos)
+        return std::string(text);
     std::string result;
-    result.reserve(text.size());
-    for (char c : text) {
-        if (kInvalidCaptionChars.find(c) == std::string_view::npos)
-            result += c;
+    result.reserve(text.size() - 1);
+    size_t from = 0;
+    while (invalid != std::string_view::npos) {
+        result.append(text, from, invalid - from);
+        from = invalid + 1;
+        invalid = text.find_first_of(kInvalidCaptionChars, from);
     }
+    result.append(text, from);
     return result;
 }
 
@@ -123,7 +130,7 @@ void clsMenuItem::StoreCaptionMenu(std::string menu) {
 
 void clsMenuItem::DeriveCaptionMenu() {
     // A caption short enough is its own menu text; only a longer one is shortened and kept apart.
-    if (Utf8Length(caption_) <= kMenuCaptionLimit)
+    if (caption_.size() <= kMenuCaptionLimit || Utf8Length(caption_) <= kMenuCaptionLimit)
         StoreCaptionMenu(caption_);
     else
         StoreCaptionMenu(ShortenCaptionForMenu(caption_));

@@ -295,6 +295,16 @@ TEST(CompactFieldsTest, VocabularyFieldsReturnWhatWasSet) {
     }
 }
 
+TEST(CompactFieldsTest, InvalidCharactersGoWhereverTheyStand) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},           {":", ""},           {"x:", "x"},           {":x:", "x"},
+        {"a\\b/c", "abc"}, {"||a||", "a"},      {"plain", "plain"},     {"d\xC3\xA9j\xC3\xA0:vu", "d\xC3\xA9j\xC3\xA0vu"},
+        {"<a>\"b\"*?", "ab"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(RemoveInvalidChars(text), expected) << text;
+}
+
 TEST(CompactFieldsTest, DriveTypeKeepsDecimalTextOfAnyNumber) {
     for (int32_t value : {0, 2, 3, 5, 9, 10, -1, 123, -2147483647 - 1, 2147483647}) {
         clsMenuItem item;
