@@ -19,7 +19,7 @@ bool IsFixedTopEntry(const std::string& name) {
 
 } // namespace
 
-clsMenuCollection::clsMenuCollection() : byKey_(nodes_.end()), cachedIt_(nodes_.end()) {}
+clsMenuCollection::clsMenuCollection() : byKey_(nodes_), cachedIt_(nodes_.end()) {}
 
 clsMenuCollection::~clsMenuCollection() = default;
 
@@ -31,45 +31,58 @@ clsMenuCollection::Node& clsMenuCollection::NodeOf(const clsMenuItem& item) {
     return static_cast<Node&>(const_cast<clsMenuItem&>(item));
 }
 
-size_t clsMenuCollection::KeyIndex::HomeSlot(std::string_view key) const {
-    return std::hash<std::string_view>{}(key) & (slots_.size() - 1);
-}
-
-size_t clsMenuCollection::KeyIndex::SlotOf(std::string_view key) const {
-    size_t slot = HomeSlot(key);
-    while (slots_[slot] != empty_ && slots_[slot]->Key() != key)
-        slot = (slot + 1) & (slots_.size() - 1);
+size_t clsMenuCollection::KeyIndex::SlotOf(std::string_view key, size_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    const uint8_t tag = TagOf(hash);
+    size_t slot = hash & mask;
+    while (tags_[slot] != 0 && (tags_[slot] != tag || slots_[slot]->Key() != key))
+        slot = (slot + 1) & mask;
     return slot;
 }
 
 clsMenuCollection::NodeList::iterator clsMenuCollection::KeyIndex::Find(std::string_view key) const {
-    return slots_.empty() ? empty_ : slots_[SlotOf(key)];
+    // The list's own iterators are mutable through the collection that owns both.
+    auto& list = const_cast<NodeList&>(list_);
+    if (slots_.empty())
+        return list.end();
+    const size_t slot = SlotOf(key, HashOf(key));
+    return tags_[slot] == 0 ? list.end() : slots_[slot];
+}
+
+void clsMenuCollection::KeyIndex::Place(NodeList::iterator it) {
+    const size_t hash = HashOf(it->Key());
+    const size_t slot = SlotOf(it->Key(), hash);
+    slots_[slot] = it;
+    tags_[slot] = TagOf(hash);
 }
 
 void clsMenuCollection::KeyIndex::Insert(NodeList::iterator it) {
-    if ((size_ + 1) * 2 > slots_.size())
-        Rebuild(std::max<size_t>(16, slots_.size() * 2));
-    slots_[SlotOf(it->Key())] = it;
+    if ((size_ + 1) * 2 > slots_.size()) {
+        Rebuild(std::max<size_t>(16, slots_.size() * 2)); // it among the others
+        return;
+    }
+    Place(it);
     ++size_;
 }
 
 void clsMenuCollection::KeyIndex::Erase(std::string_view key) {
     if (slots_.empty())
         return;
-    size_t hole = SlotOf(key);
-    if (slots_[hole] == empty_)
+    size_t hole = SlotOf(key, HashOf(key));
+    if (tags_[hole] == 0)
         return;
     // Moves back each later entry of the run that the hole would cut off from its home slot.
     const size_t mask = slots_.size() - 1;
-    for (size_t next = (hole + 1) & mask; slots_[next] != empty_; next = (next + 1) & mask) {
-        const size_t home = HomeSlot(slots_[next]->Key());
+    for (size_t next = (hole + 1) & mask; tags_[next] != 0; next = (next + 1) & mask) {
+        const size_t home = HashOf(slots_[next]->Key()) & mask;
         const bool homeAfterHole = ((next - home) & mask) < ((next - hole) & mask);
         if (!homeAfterHole) {
             slots_[hole] = slots_[next];
+            tags_[hole] = tags_[next];
             hole = next;
         }
     }
-    slots_[hole] = empty_;
+    tags_[hole] = 0;
     --size_;
 }
 
@@ -82,17 +95,19 @@ void clsMenuCollection::KeyIndex::Reserve(size_t count) {
 }
 
 void clsMenuCollection::KeyIndex::Clear() {
-    slots_.clear();
-    slots_.shrink_to_fit();
+    std::vector<NodeList::iterator>().swap(slots_);
+    std::vector<uint8_t>().swap(tags_);
     size_ = 0;
 }
 
 void clsMenuCollection::KeyIndex::Rebuild(size_t capacity) {
-    std::vector<NodeList::iterator> old(capacity, empty_);
-    old.swap(slots_);
-    for (NodeList::iterator it : old) {
-        if (it != empty_)
-            slots_[SlotOf(it->Key())] = it;
+    auto& list = const_cast<NodeList&>(list_);
+    slots_.assign(capacity, list.end());
+    tags_.assign(capacity, 0);
+    size_ = 0;
+    for (auto it = list.begin(); it != list.end(); ++it) {
+        Place(it);
+        ++size_;
     }
 }
 

@@ -63,27 +63,36 @@ class clsMenuCollection final : private MenuItemListener {
     };
     using NodeList = std::list<Node>;
 
-    // The stored items by key: open addressing with linear probing over list positions, at most half full;
-    // the list's end marks an empty slot.
+    // The stored items by key: open addressing with linear probing, at most half full. Beside each slot a
+    // one-byte tag from the key's hash (0 for an empty slot) lets a probe pass other keys without reading
+    // their items, and the index is rebuilt by walking the list in its order; in a large tree both spare
+    // a cache miss per step.
     class KeyIndex {
     public:
-        explicit KeyIndex(NodeList::iterator empty) : empty_(empty) {}
+        explicit KeyIndex(const NodeList& list) : list_(list) {}
         // The item stored under key, or the list's end.
         NodeList::iterator Find(std::string_view key) const;
-        // it's key must not be stored yet.
+        // Indexes it, the last item of the list not yet indexed.
         void Insert(NodeList::iterator it);
         void Erase(std::string_view key);
         void Reserve(size_t count);
         void Clear();
 
     private:
-        size_t HomeSlot(std::string_view key) const;
-        size_t SlotOf(std::string_view key) const; // its slot, or the empty one where it would go
+        static size_t HashOf(std::string_view key) { return std::hash<std::string_view>{}(key); }
+        static uint8_t TagOf(size_t hash) {
+            return static_cast<uint8_t>(hash >> (sizeof(size_t) * 8 - 7)) | 0x80;
+        }
+        // The key's slot, or the empty one where it would go.
+        size_t SlotOf(std::string_view key, size_t hash) const;
+        void Place(NodeList::iterator it);
+        // Indexes every item of the list in a table of the given number of slots.
         void Rebuild(size_t capacity);
 
+        const NodeList& list_;
         std::vector<NodeList::iterator> slots_;
+        std::vector<uint8_t> tags_;
         size_t size_ = 0;
-        NodeList::iterator empty_;
     };
 
 public:
