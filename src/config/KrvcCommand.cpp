@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 #include "config/modFileHandler.h"
 #include "menu/modKeyboardHook.h"
@@ -34,6 +35,65 @@ public:
     }
     bool DeleteValue(RegistryRoot, std::string_view, std::string_view) override { return false; }
     bool DeleteKey(RegistryRoot, std::string_view, std::string_view) override { return false; }
+};
+
+// The file krvc looks at is read once: krvc reads it first to turn an empty file away, and hands the content
+// to the reader when the reader asks for the same file, instead of keeping one copy while the reader reads
+// another. Everything else goes to the file system; a change to the files drops a content not yet handed on.
+class ReadAheadFileSystem final : public IFileSystem {
+public:
+    explicit ReadAheadFileSystem(IFileSystem& files) : files_(files) {}
+
+    // Reads path and keeps its content for the next ReadFile of path; the content's size, or nullopt when
+    // the file cannot be read.
+    std::optional<size_t> ReadAhead(std::string_view path) {
+        ahead_ = files_.ReadFile(path);
+        aheadPath_ = path;
+        return ahead_ ? std::optional<size_t>(ahead_->size()) : std::nullopt;
+    }
+
+    std::optional<std::string> ReadFile(std::string_view path) override {
+        if (ahead_ && path == aheadPath_) {
+            std::optional<std::string> content = std::move(ahead_);
+            ahead_.reset();
+            return content;
+        }
+        return files_.ReadFile(path);
+    }
+    std::optional<uint32_t> GetAttributes(std::string_view path) override { return files_.GetAttributes(path); }
+    bool SetAttributes(std::string_view path, uint32_t attributes) override {
+        Drop();
+        return files_.SetAttributes(path, attributes);
+    }
+    std::vector<DirectoryEntry> ListFolder(std::string_view folder) override { return files_.ListFolder(folder); }
+    bool CreateFolder(std::string_view path) override {
+        Drop();
+        return files_.CreateFolder(path);
+    }
+    bool RemoveFolder(std::string_view path) override {
+        Drop();
+        return files_.RemoveFolder(path);
+    }
+    bool Rename(std::string_view from, std::string_view to) override {
+        Drop();
+        return files_.Rename(from, to);
+    }
+    bool DeleteFile(std::string_view path) override {
+        Drop();
+        return files_.DeleteFile(path);
+    }
+    bool ReplaceFileAtomically(std::string_view path, std::string_view content) override {
+        Drop();
+        return files_.ReplaceFileAtomically(path, content);
+    }
+    std::optional<FileTime> ModifiedTime(std::string_view path) override { return files_.ModifiedTime(path); }
+
+private:
+    void Drop() { ahead_.reset(); }
+
+    IFileSystem& files_;
+    std::optional<std::string> ahead_;
+    std::string aheadPath_;
 };
 
 struct CommandLine {
@@ -115,15 +175,19 @@ void CompleteAsTheProgramDoes(clsMenuCollection& tree, bool) {
     shortcuts.BuildShortcutList(tree);
 }
 
-// The listing's lines 3 to 7, the five counters, with their line ends.
-std::string CounterLines(const std::string& listing) {
-    size_t start = 0;
-    for (int line = 0; line < 2; ++line)
-        start = listing.find("\r\n", start) + 2;
-    size_t end = start;
-    for (int line = 0; line < 5; ++line)
-        end = listing.find("\r\n", end) + 2;
-    return listing.substr(start, end - start);
+// The listing's lines 3 to 7, the five counters with their line ends, without the listing of every item.
+std::string CounterLines(const CollectionCounts& counts) {
+    const std::pair<const char*, int> lines[] = {
+        {"Number of shortcuts: ", counts.Total},
+        {"Number of Folder Shortcuts: ", counts.Shortcuts},
+        {"Number of Windows Explorer Shortcuts: ", counts.ExplorerShortcuts},
+        {"Number of Open-All shortcuts: ", counts.OpenAll},
+        {"Number of groups: ", counts.Groups},
+    };
+    std::string text;
+    for (const auto& [label, number] : lines)
+        text += label + std::to_string(number) + "\r\n";
+    return text;
 }
 
 int ListBackups(modFileHandler& handler, IFileSystem& fileSystem, const std::string& file,
@@ -175,7 +239,8 @@ int RunKrvc(const std::vector<std::string>& arguments, IFileSystem& fileSystem, 
     options.AppearanceOptions[AC0_SHOW_SYSTEM_FOLDERS] = line->showSystemFolders;
     // The program completes a loaded tree with entries and groups it makes itself; a listing of the file
     // shows what the file holds.
-    modFileHandler handler(fileSystem, codePage, registry, "", options, CompleteAsTheProgramDoes);
+    ReadAheadFileSystem files(fileSystem);
+    modFileHandler handler(files, codePage, registry, "", options, CompleteAsTheProgramDoes);
     // Looking at a file writes nothing beside it; only a rewrite over a file that did not load keeps it.
     handler.SetKeepOnLoad(false);
 
@@ -187,14 +252,15 @@ int RunKrvc(const std::vector<std::string>& arguments, IFileSystem& fileSystem, 
 
     // The reader deletes an empty file as the program's start-up expects; a tool that only looks at a file
     // must not, so an empty file is turned away before it is read.
-    const std::optional<std::string> content = fileSystem.ReadFile(file);
-    if (!content) {
+    const std::optional<size_t> size = files.ReadAhead(file);
+    if (!size) {
         err << "krvc: cannot read " << file << "\n";
         return KRVC_FAILED;
     }
     clsMenuCollection tree;
-    const bool loaded = !content->empty() && handler.LoadConfigFile(tree, file);
-    const LoadProblem problem = content->empty() ? LoadProblem::Empty : handler.LastLoadStatus().Problem;
+    const bool empty = *size == 0;
+    const bool loaded = !empty && handler.LoadConfigFile(tree, file);
+    const LoadProblem problem = empty ? LoadProblem::Empty : handler.LastLoadStatus().Problem;
     const bool forced = line->command == "rewrite" && line->force && loaded;
     if (problem != LoadProblem::None && !forced) {
         err << "krvc: " << ProblemLine(file, problem)
@@ -211,7 +277,7 @@ int RunKrvc(const std::vector<std::string>& arguments, IFileSystem& fileSystem, 
     } else if (line->command == "list") {
         out << handler.TextListingBytes(tree);
     } else if (line->command == "stats") {
-        out << CounterLines(handler.TextListingBytes(tree));
+        out << CounterLines(tree.CountCollection());
     } else if (line->command == "rewrite") {
         // The new content is complete in memory before it replaces anything, and a file that did not load
         // is kept beside itself before it is written over.

@@ -28,4 +28,25 @@ struct DateTime {
     auto operator<=>(const DateTime&) const = default;
 };
 
+// A DateTime in eight bytes, for the times every item holds (a tree holds up to 32,767 items). Holds years
+// -32768..32767 and other parts -128..127, which every valid date and time fits.
+class PackedDateTime {
+public:
+    constexpr PackedDateTime() = default;
+    constexpr PackedDateTime(const DateTime& value) // NOLINT: stands in for a DateTime
+        : year_(static_cast<int16_t>(value.Year)), month_(static_cast<int8_t>(value.Month)),
+          day_(static_cast<int8_t>(value.Day)), hour_(static_cast<int8_t>(value.Hour)),
+          minute_(static_cast<int8_t>(value.Minute)), second_(static_cast<int8_t>(value.Second)) {}
+    constexpr DateTime Unpack() const { return DateTime{year_, month_, day_, hour_, minute_, second_}; }
+
+private:
+    int16_t year_ = 0;
+    int8_t month_ = 0;
+    int8_t day_ = 0;
+    int8_t hour_ = 0;
+    int8_t minute_ = 0;
+    int8_t second_ = 0;
+};
+static_assert(sizeof(PackedDateTime) == 8);
+
 } // namespace krv

@@ -19,7 +19,7 @@ bool IsFixedTopEntry(const std::string& name) {
 
 } // namespace
 
-clsMenuCollection::clsMenuCollection() : cachedIt_(nodes_.end()) {}
+clsMenuCollection::clsMenuCollection() : byKey_(nodes_), cachedIt_(nodes_.end()) {}
 
 clsMenuCollection::~clsMenuCollection() = default;
 
@@ -31,19 +31,100 @@ clsMenuCollection::Node& clsMenuCollection::NodeOf(const clsMenuItem& item) {
     return static_cast<Node&>(const_cast<clsMenuItem&>(item));
 }
 
+size_t clsMenuCollection::KeyIndex::SlotOf(std::string_view key, size_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    const uint8_t tag = TagOf(hash);
+    size_t slot = hash & mask;
+    while (tags_[slot] != 0 && (tags_[slot] != tag || slots_[slot]->Key() != key))
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+clsMenuCollection::NodeList::iterator clsMenuCollection::KeyIndex::Find(std::string_view key) const {
+    // The list's own iterators are mutable through the collection that owns both.
+    auto& list = const_cast<NodeList&>(list_);
+    if (slots_.empty())
+        return list.end();
+    const size_t slot = SlotOf(key, HashOf(key));
+    return tags_[slot] == 0 ? list.end() : slots_[slot];
+}
+
+void clsMenuCollection::KeyIndex::Place(NodeList::iterator it) {
+    const size_t hash = HashOf(it->Key());
+    const size_t slot = SlotOf(it->Key(), hash);
+    slots_[slot] = it;
+    tags_[slot] = TagOf(hash);
+}
+
+void clsMenuCollection::KeyIndex::Insert(NodeList::iterator it) {
+    if ((size_ + 1) * 2 > slots_.size()) {
+        Rebuild(std::max<size_t>(16, slots_.size() * 2)); // it among the others
+        return;
+    }
+    Place(it);
+    ++size_;
+}
+
+void clsMenuCollection::KeyIndex::Erase(std::string_view key) {
+    if (slots_.empty())
+        return;
+    size_t hole = SlotOf(key, HashOf(key));
+    if (tags_[hole] == 0)
+        return;
+    // Moves back each later entry of the run that the hole would cut off from its home slot.
+    const size_t mask = slots_.size() - 1;
+    for (size_t next = (hole + 1) & mask; tags_[next] != 0; next = (next + 1) & mask) {
+        const size_t home = HashOf(slots_[next]->Key()) & mask;
+        const bool homeAfterHole = ((next - home) & mask) < ((next - hole) & mask);
+        if (!homeAfterHole) {
+            slots_[hole] = slots_[next];
+            tags_[hole] = tags_[next];
+            hole = next;
+        }
+    }
+    tags_[hole] = 0;
+    --size_;
+}
+
+void clsMenuCollection::KeyIndex::Reserve(size_t count) {
+    size_t capacity = 16;
+    while (capacity < count * 2)
+        capacity *= 2;
+    if (capacity > slots_.size())
+        Rebuild(capacity);
+}
+
+void clsMenuCollection::KeyIndex::Clear() {
+    std::vector<NodeList::iterator>().swap(slots_);
+    std::vector<uint8_t>().swap(tags_);
+    size_ = 0;
+}
+
+void clsMenuCollection::KeyIndex::Rebuild(size_t capacity) {
+    auto& list = const_cast<NodeList&>(list_);
+    slots_.assign(capacity, list.end());
+    tags_.assign(capacity, 0);
+    size_ = 0;
+    for (auto it = list.begin(); it != list.end(); ++it) {
+        Place(it);
+        ++size_;
+    }
+}
+
 clsMenuCollection::Node* clsMenuCollection::FindKey(std::string_view key) const {
-    auto it = byKey_.find(std::string(key));
-    return it == byKey_.end() ? nullptr : &*it->second;
+    auto it = byKey_.Find(key);
+    return it == nodes_.end() ? nullptr : &*it;
 }
 
 clsMenuCollection::NodeList::iterator clsMenuCollection::IteratorOf(const Node* node) {
-    return byKey_.find(node->key)->second;
+    return byKey_.Find(node->Key());
 }
 
-void clsMenuCollection::InsertByLabel(std::vector<Node*>& nodes, Node* node) {
+std::vector<clsMenuCollection::Node*>::iterator clsMenuCollection::InsertByLabel(std::vector<Node*>& nodes,
+                                                                                 Node* node) {
     auto pos = std::lower_bound(nodes.begin(), nodes.end(), node->label,
                                 [](const Node* n, uint64_t label) { return n->label < label; });
-    nodes.insert(pos, node);
+    return nodes.insert(pos, node);
 }
 
 void clsMenuCollection::EraseByLabel(std::vector<Node*>& nodes, const Node* node) {
@@ -55,7 +136,7 @@ void clsMenuCollection::EraseByLabel(std::vector<Node*>& nodes, const Node* node
 
 void clsMenuCollection::IndexID(Node& node, int32_t id) {
     auto& bucket = byID_[id];
-    node.idSlot = bucket.size();
+    node.idSlot = static_cast<uint32_t>(bucket.size());
     bucket.push_back(&node);
 }
 
@@ -72,7 +153,7 @@ void clsMenuCollection::UnindexID(Node& node) {
 }
 
 void clsMenuCollection::NoteName(Node& node, const std::string& name, bool add) {
-    if (name == node.key)
+    if (name == node.Key())
         return;
     if (add) {
         InsertByLabel(renamed_[name], &node);
@@ -99,7 +180,10 @@ clsMenuCollection::Node* clsMenuCollection::FindName(std::string_view name) cons
 void clsMenuCollection::Index(Node& node) {
     NoteName(node, node.Name(), true);
     IndexID(node, node.ID());
-    InsertByLabel(children_[node.OwnerName()], &node);
+    std::vector<Node*>& siblings = children_[node.OwnerName()];
+    const auto at = InsertByLabel(siblings, &node);
+    if (at != siblings.begin())
+        node.ShareTextsWith(**std::prev(at));
 }
 
 void clsMenuCollection::Unindex(Node& node) {
@@ -114,6 +198,9 @@ void clsMenuCollection::Unindex(Node& node) {
 
 void clsMenuCollection::OnNameChanging(const clsMenuItem& item, const std::string& newName) {
     Node& node = NodeOf(item);
+    // The key stays what it was; from now on it is kept apart from the Name.
+    if (!node.keyApart)
+        node.keyApart = std::make_unique<std::string>(node.Name());
     NoteName(node, item.Name(), false);
     NoteName(node, newName, true);
 }
@@ -202,11 +289,14 @@ void clsMenuCollection::SpreadLabelsAround(NodeList::iterator it) {
 clsMenuCollection::Node* clsMenuCollection::Store(NodeList::iterator before, clsMenuItem&& item) {
     if (Count() >= kMaxItems)
         return nullptr;
-    std::string key = item.Name();
-    auto it = nodes_.emplace(before, std::move(item), std::move(key));
+    auto it = nodes_.emplace(before, std::move(item));
     AssignLabel(it);
     Node& node = *it;
-    byKey_.emplace(node.key, it);
+    // Items that follow one another in the list, and siblings (in Index), mostly hold the same owner,
+    // paths and description.
+    if (it != nodes_.begin())
+        node.ShareTextsWith(*std::prev(it));
+    byKey_.Insert(it);
     Index(node);
     node.slot_.listener = this;
     cachedIndex_ = 0;
@@ -219,19 +309,19 @@ void clsMenuCollection::Remove(std::string_view key) {
         return;
     auto it = IteratorOf(node);
     Unindex(*node);
-    byKey_.erase(node->key);
+    byKey_.Erase(node->Key());
     nodes_.erase(it);
     cachedIndex_ = 0;
 }
 
 void clsMenuCollection::Reserve(size_t count) {
-    byKey_.reserve(count);
+    byKey_.Reserve(count);
     byID_.reserve(count);
 }
 
 void clsMenuCollection::Clear() {
     nodes_.clear();
-    byKey_.clear();
+    byKey_.Clear();
     renamed_.clear();
     byID_.clear();
     children_.clear();
@@ -553,7 +643,7 @@ std::string clsMenuCollection::GetNextMenuItem(const clsMenuItem& item) const {
     const Node* node = FindName(item.Name());
     if (!node)
         return {};
-    auto it = byKey_.find(node->key)->second;
+    auto it = byKey_.Find(node->Key());
     ++it;
     if (it == nodes_.end() || it->OwnerName() != item.OwnerName())
         return {};

@@ -54,13 +54,46 @@ class clsMenuCollection final : private MenuItemListener {
     // A stored item with its key and its order label (strictly increasing along the list, so that two
     // list positions compare in O(1)). Every item that reports to this collection is a Node.
     struct Node : clsMenuItem {
-        Node(clsMenuItem&& item, std::string storeKey)
-            : clsMenuItem(std::move(item)), key(std::move(storeKey)) {}
-        std::string key;
+        explicit Node(clsMenuItem&& item) : clsMenuItem(std::move(item)) {}
+        // The key is the Name the item was stored with; it is kept apart only once the item is renamed.
+        const std::string& Key() const { return keyApart ? *keyApart : Name(); }
+        std::unique_ptr<std::string> keyApart;
         uint64_t label = 0;
-        size_t idSlot = 0; // position in its identifier bucket
+        uint32_t idSlot = 0; // position in its identifier bucket
     };
     using NodeList = std::list<Node>;
+
+    // The stored items by key: open addressing with linear probing, at most half full. Beside each slot a
+    // one-byte tag from the key's hash (0 for an empty slot) lets a probe pass other keys without reading
+    // their items, and the index is rebuilt by walking the list in its order; in a large tree both spare
+    // a cache miss per step.
+    class KeyIndex {
+    public:
+        explicit KeyIndex(const NodeList& list) : list_(list) {}
+        // The item stored under key, or the list's end.
+        NodeList::iterator Find(std::string_view key) const;
+        // Indexes it, the last item of the list not yet indexed.
+        void Insert(NodeList::iterator it);
+        void Erase(std::string_view key);
+        void Reserve(size_t count);
+        void Clear();
+
+    private:
+        static size_t HashOf(std::string_view key) { return std::hash<std::string_view>{}(key); }
+        static uint8_t TagOf(size_t hash) {
+            return static_cast<uint8_t>(hash >> (sizeof(size_t) * 8 - 7)) | 0x80;
+        }
+        // The key's slot, or the empty one where it would go.
+        size_t SlotOf(std::string_view key, size_t hash) const;
+        void Place(NodeList::iterator it);
+        // Indexes every item of the list in a table of the given number of slots.
+        void Rebuild(size_t capacity);
+
+        const NodeList& list_;
+        std::vector<NodeList::iterator> slots_;
+        std::vector<uint8_t> tags_;
+        size_t size_ = 0;
+    };
 
 public:
     // Positions are 1-based; the list holds at most this many items.
@@ -167,7 +200,7 @@ public:
         }
         bool operator==(const BasicIterator& other) const { return it_ == other.it_; }
         // The key the current item is stored under.
-        const std::string& Key() const { return it_->key; }
+        const std::string& Key() const { return it_->Key(); }
 
     private:
         NodeIt it_{};
@@ -201,7 +234,7 @@ private:
     void SpreadLabelsAround(NodeList::iterator it);
     void Relabel();
     static Node& NodeOf(const clsMenuItem& item);
-    static void InsertByLabel(std::vector<Node*>& nodes, Node* node);
+    static std::vector<Node*>::iterator InsertByLabel(std::vector<Node*>& nodes, Node* node);
     static void EraseByLabel(std::vector<Node*>& nodes, const Node* node);
     void IndexID(Node& node, int32_t id);
     void UnindexID(Node& node);
@@ -219,7 +252,7 @@ private:
     int32_t fileMenuHandle_ = 0;
 
     NodeList nodes_;
-    std::unordered_map<std::string, NodeList::iterator, std::hash<std::string>> byKey_;
+    KeyIndex byKey_;
     // Stored items whose Name differs from their key (renamed after being stored), by Name, in list order;
     // an item whose Name equals its key is found through byKey_.
     std::unordered_map<std::string, std::vector<Node*>> renamed_;

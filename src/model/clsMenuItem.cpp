@@ -15,12 +15,19 @@ constexpr size_t kMenuCaptionTail = 25;
 } // namespace
 
 std::string RemoveInvalidChars(std::string_view text) {
+    // Most captions hold none: they are copied whole, and others in runs between the invalid characters.
+    size_t invalid = text.find_first_of(kInvalidCaptionChars);
+    if (invalid == std::string_view::npos)
+        return std::string(text);
     std::string result;
-    result.reserve(text.size());
-    for (char c : text) {
-        if (kInvalidCaptionChars.find(c) == std::string_view::npos)
-            result += c;
+    result.reserve(text.size() - 1);
+    size_t from = 0;
+    while (invalid != std::string_view::npos) {
+        result.append(text, from, invalid - from);
+        from = invalid + 1;
+        invalid = text.find_first_of(kInvalidCaptionChars, from);
     }
+    result.append(text, from);
     return result;
 }
 
@@ -40,7 +47,7 @@ clsMenuItem& clsMenuItem::operator=(const clsMenuItem& other) {
     // The indexed fields go through their setters so that a stored item's collection stays in step.
     SetID(other.id_);
     SetName(other.name_);
-    SetOwnerName(other.ownerName_);
+    SetOwnerName(other.OwnerName());
     MenuItemFields::operator=(other);
     return *this;
 }
@@ -50,7 +57,7 @@ clsMenuItem& clsMenuItem::operator=(clsMenuItem&& other) noexcept {
         return *this;
     SetID(other.id_);
     SetName(other.name_);
-    SetOwnerName(other.ownerName_);
+    SetOwnerName(other.OwnerName());
     MenuItemFields::operator=(std::move(other));
     return *this;
 }
@@ -68,19 +75,92 @@ void clsMenuItem::SetName(std::string value) {
 }
 
 void clsMenuItem::SetOwnerName(std::string value) {
-    if (slot_.listener && value != ownerName_)
+    if (slot_.listener && value != ownerName_.str())
         slot_.listener->OnOwnerNameChanging(*this, value);
-    ownerName_ = std::move(value);
+    ownerName_ = SharedText(std::move(value));
+}
+
+void clsMenuItem::SetText(uint8_t& code, std::string MenuItemRareFields::*owned, std::string value) {
+    const uint8_t fixed = FixedTextCode(value);
+    if (fixed == kOwnedText) {
+        rare_.Get().*owned = std::move(value);
+        code = kOwnedText;
+    } else {
+        SetFixedText(code, owned, fixed);
+    }
+}
+
+void clsMenuItem::SetFixedText(uint8_t& code, std::string MenuItemRareFields::*owned, uint8_t fixed) {
+    if (code == kOwnedText)
+        std::string().swap(rare_.Get().*owned);
+    code = fixed;
+}
+
+void clsMenuItem::SetRare(std::string MenuItemRareFields::*field, std::string value) {
+    if (value.empty() && !rare_.get())
+        return;
+    rare_.Get().*field = std::move(value);
+}
+
+void clsMenuItem::SetDriveType(int32_t value) {
+    if (value >= 0 && value <= 9)
+        driveType_ = DigitText(value);
+    else
+        SetDriveTypeText(std::to_string(value));
+}
+
+const std::string& clsMenuItem::CaptionMenu() const {
+    const MenuItemRareFields* rare = rare_.get();
+    return rare && rare->ownCaptionMenu ? rare->captionMenu : caption_;
+}
+
+void clsMenuItem::StoreCaptionMenu(std::string menu) {
+    if (menu == caption_) {
+        if (rare_.get() && rare_.get()->ownCaptionMenu) {
+            MenuItemRareFields& rare = rare_.Get();
+            rare.ownCaptionMenu = false;
+            std::string().swap(rare.captionMenu);
+        }
+        return;
+    }
+    MenuItemRareFields& rare = rare_.Get();
+    rare.captionMenu = std::move(menu);
+    rare.ownCaptionMenu = true;
+}
+
+void clsMenuItem::DeriveCaptionMenu() {
+    // A caption short enough is its own menu text; only a longer one is shortened and kept apart.
+    if (caption_.size() <= kMenuCaptionLimit || Utf8Length(caption_) <= kMenuCaptionLimit)
+        StoreCaptionMenu(caption_);
+    else
+        StoreCaptionMenu(ShortenCaptionForMenu(caption_));
+}
+
+DateTime clsMenuItem::TimeAccessed() const {
+    return rare_.get() ? rare_.get()->timeAccessed.Unpack() : DateTime::Zero();
+}
+
+void clsMenuItem::SetTimeAccessed(const DateTime& value) {
+    if (value.IsZero() && !rare_.get())
+        return;
+    rare_.Get().timeAccessed = value;
+}
+
+void clsMenuItem::ShareTextsWith(const clsMenuItem& neighbour) {
+    ownerName_.ShareIfEqual(neighbour.ownerName_);
+    itemPath_.ShareIfEqual(neighbour.itemPath_);
+    itemLocation_.ShareIfEqual(neighbour.itemLocation_);
+    userDescription_.ShareIfEqual(neighbour.userDescription_);
 }
 
 void clsMenuItem::SetCaption(std::string_view value) {
     caption_ = RemoveInvalidChars(value);
-    captionMenu_ = ShortenCaptionForMenu(caption_);
+    DeriveCaptionMenu();
 }
 
 void clsMenuItem::SetCaption2(std::string_view value) {
     caption_ = std::string(value);
-    captionMenu_ = ShortenCaptionForMenu(caption_);
+    DeriveCaptionMenu();
 }
 
 void clsMenuItem::SetSeparator(bool value) {
@@ -93,14 +173,15 @@ void clsMenuItem::SetSubMenu(bool value) {
     subMenu_ = value;
     if (value) {
         separator_ = false;
-        itemType_ = MIT_GROUP_GENERAL;
+        SetItemType(MIT_GROUP_GENERAL);
     }
 }
 
 int32_t clsMenuItem::DriveType() const {
     int32_t value = 0;
-    const char* first = driveType_.data();
-    const char* last = first + driveType_.size();
+    const std::string& text = DriveTypeText();
+    const char* first = text.data();
+    const char* last = first + text.size();
     while (first != last && *first == ' ')
         ++first;
     std::from_chars(first, last, value);
@@ -109,66 +190,70 @@ int32_t clsMenuItem::DriveType() const {
 
 void clsMenuItem::SetIconIDDescription() {
     struct Rule {
-        const char* type;
+        uint8_t type;
         int16_t icon;
-        const char* description;
+        uint8_t description;
     };
     static constexpr Rule kFixedTypes[] = {
-        {MIT_HF_ROOT, ICON_ROOT, "Root"},
-        {MIT_PATHS_DRIVES, ICON_GROUP, "Drives"},
-        {MIT_PATHS_SYSTEM, ICON_GROUP, "System Paths"},
-        {MIT_HF_SETTINGS, ICON_OPTIONS, "Settings"},
-        {MIT_HF_HELP, ICON_HELP, "Help"},
-        {MIT_HF_ORGANIZE, ICON_ORGANIZE, "Organize"},
+        {FT_MIT_HF_ROOT, ICON_ROOT, FT_ROOT},
+        {FT_MIT_PATHS_DRIVES, ICON_GROUP, FT_DRIVES},
+        {FT_MIT_PATHS_SYSTEM, ICON_GROUP, FT_SYSTEM_PATHS},
+        {FT_MIT_HF_SETTINGS, ICON_OPTIONS, FT_SETTINGS},
+        {FT_MIT_HF_HELP, ICON_HELP, FT_HELP},
+        {FT_MIT_HF_ORGANIZE, ICON_ORGANIZE, FT_ORGANIZE},
+    };
+    // Every type and drive type the rules name is a fixed text, so comparing codes compares the texts.
+    const auto describe = [this](int16_t icon, uint8_t description) {
+        iconId_ = icon;
+        SetFixedText(description_, &MenuItemRareFields::description, description);
     };
     for (const Rule& rule : kFixedTypes) {
         if (itemType_ == rule.type) {
-            iconId_ = rule.icon;
-            description_ = rule.description;
+            describe(rule.icon, rule.description);
             return;
         }
     }
-    if (itemType_ == MIT_GROUP_GENERAL) {
-        iconId_ = ICON_GROUP;
-        description_ = name_ == MIT_GROUP_USER ? "Personal Group" : "Group";
-    } else if (itemType_ == MIT_PATH) {
-        if (openType_ == MIT_PATH_SHORTCUT) {
-            iconId_ = ICON_FOLDER_SHORTCUT;
-            description_ = "Folder Shortcut";
-        } else if (openType_ == MIT_PATH_EXPLORER) {
-            iconId_ = ICON_EXPLORER_SHORTCUT;
-            description_ = "Folder Shortcut";
-        }
-    } else if (itemType_ == MIT_OPENALL) {
-        iconId_ = ICON_OPENALL;
-        description_ = "Open-All";
-        caption_ = "Open-All"; // the menu text stays as it was
-    } else if (itemType_ == MIT_DRIVE) {
-        if (driveType_ == "3") {
-            iconId_ = ICON_FIXED_DISK;
-            description_ = "Local Disk";
-        } else if (driveType_ == "4") {
-            iconId_ = ICON_REMOTE_DISK;
-            description_ = "Remote Disk";
-        } else if (driveType_ == "2") {
-            iconId_ = ICON_FLOPPY;
-            description_ = "3.5-Inch Floppy Disk";
-        } else if (driveType_ == "5") {
-            iconId_ = ICON_CDROM;
-            description_ = "Compact Disc";
-        } else {
-            iconId_ = ICON_FIXED_DISK;
-            description_ = "Disk";
+    if (itemType_ == FT_MIT_GROUP_GENERAL) {
+        describe(ICON_GROUP, name_ == MIT_GROUP_USER ? FT_PERSONAL_GROUP : FT_GROUP);
+    } else if (itemType_ == FT_MIT_PATH) {
+        if (openType_ == FT_MIT_PATH_SHORTCUT)
+            describe(ICON_FOLDER_SHORTCUT, FT_FOLDER_SHORTCUT);
+        else if (openType_ == FT_MIT_PATH_EXPLORER)
+            describe(ICON_EXPLORER_SHORTCUT, FT_FOLDER_SHORTCUT);
+    } else if (itemType_ == FT_MIT_OPENALL) {
+        describe(ICON_OPENALL, FT_OPEN_ALL);
+        // The caption becomes "Open-All"; the menu text stays as it was.
+        std::string menu = CaptionMenu();
+        caption_ = "Open-All";
+        StoreCaptionMenu(std::move(menu));
+    } else if (itemType_ == FT_MIT_DRIVE) {
+        switch (driveType_) {
+        case DigitText(DRIVE_TYPE_FIXED):
+            describe(ICON_FIXED_DISK, FT_LOCAL_DISK);
+            break;
+        case DigitText(DRIVE_TYPE_REMOTE):
+            describe(ICON_REMOTE_DISK, FT_REMOTE_DISK);
+            break;
+        case DigitText(DRIVE_TYPE_REMOVABLE):
+            describe(ICON_FLOPPY, FT_FLOPPY_DISK);
+            break;
+        case DigitText(DRIVE_TYPE_CDROM):
+            describe(ICON_CDROM, FT_COMPACT_DISC);
+            break;
+        default:
+            describe(ICON_FIXED_DISK, FT_DISK);
+            break;
         }
     }
 }
 
 int16_t clsMenuItem::GetNestingLevel() const {
-    if (itemLocation_.size() <= 2)
+    const std::string& location = itemLocation_.str();
+    if (location.size() <= 2)
         return 0;
     int16_t level = 1;
-    for (size_t i = 2; i < itemLocation_.size(); ++i) {
-        if (itemLocation_[i] == '\\')
+    for (size_t i = 2; i < location.size(); ++i) {
+        if (location[i] == '\\')
             ++level;
     }
     return level;
@@ -189,9 +274,9 @@ void clsMenuItem::ModifyMenuItem(std::string_view caption, std::string_view owne
     if (!folderPath.empty())
         folderPath_ = folderPath;
     if (!itemType.empty())
-        itemType_ = itemType;
+        SetItemType(std::string(itemType));
     if (!openType.empty())
-        openType_ = openType;
+        SetOpenType(std::string(openType));
     if (iconId > 0)
         SetIconID(iconId);
     if (driveType > 0)
@@ -200,7 +285,7 @@ void clsMenuItem::ModifyMenuItem(std::string_view caption, std::string_view owne
     if (setIcon)
         SetIconIDDescription();
     keyboardCode_ = keyboardCode;
-    userDescription_ = userDescription;
+    SetUserDescription(std::string(userDescription));
     timeModified_ = DateTime::Now();
 }
 

@@ -2,10 +2,12 @@
 // clsMenuItem: one node of the folder tree (group, shortcut, Open-All, drive, separator or fixed entry).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "model/DateTime.h"
+#include "model/MenuItemText.h"
 #include "model/MenuVocabulary.h"
 
 namespace krv {
@@ -29,35 +31,73 @@ std::string RemoveInvalidChars(std::string_view text);
 // Counts characters (UTF-8 code points), not bytes.
 std::string ShortenCaptionForMenu(std::string_view caption);
 
-// The stored fields of a menu item, in declaration order, with their defaults.
+// The fields an item rarely holds, kept apart so that an item without them pays one pointer: NameOld,
+// NetworkPath, Remark, TimeAccessed, a menu text that differs from the caption, and types and descriptions
+// outside the fixed texts.
+struct MenuItemRareFields {
+    std::string nameOld;
+    std::string networkPath;
+    std::string remark;
+    std::string captionMenu;
+    bool ownCaptionMenu = false; // false: the menu text is the caption
+    std::string itemType;
+    std::string openType;
+    std::string driveType;
+    std::string description;
+    PackedDateTime timeAccessed;
+};
+
+// Owns its rare fields, copied with the item.
+class RareFieldsSlot {
+public:
+    RareFieldsSlot() = default;
+    RareFieldsSlot(const RareFieldsSlot& other)
+        : fields_(other.fields_ ? std::make_unique<MenuItemRareFields>(*other.fields_) : nullptr) {}
+    RareFieldsSlot(RareFieldsSlot&&) noexcept = default;
+    RareFieldsSlot& operator=(const RareFieldsSlot& other) {
+        if (this != &other)
+            fields_ = other.fields_ ? std::make_unique<MenuItemRareFields>(*other.fields_) : nullptr;
+        return *this;
+    }
+    RareFieldsSlot& operator=(RareFieldsSlot&&) noexcept = default;
+
+    const MenuItemRareFields* get() const { return fields_.get(); }
+    // Made on first use.
+    MenuItemRareFields& Get() {
+        if (!fields_)
+            fields_ = std::make_unique<MenuItemRareFields>();
+        return *fields_;
+    }
+
+private:
+    std::unique_ptr<MenuItemRareFields> fields_;
+};
+
+// The stored fields of a menu item, with their defaults (see MenuItemText.h for the text forms).
 struct MenuItemFields {
+    std::string name_;
+    std::string caption_;
+    std::string folderPath_;
+    SharedText ownerName_;
+    SharedText itemPath_;
+    SharedText itemLocation_;
+    SharedText userDescription_;
+    RareFieldsSlot rare_;
     int32_t id_ = 0;
     int32_t position_ = 0;
-    std::string name_;
-    std::string nameOld_;
-    std::string caption_;
-    std::string captionMenu_;
     int32_t ownerId_ = 0;
     int32_t flags_ = 0;
-    std::string ownerName_;
+    int32_t keyboardCode_ = -1;
     int16_t iconId_ = ICON_FOLDER_SHORTCUT;
     bool separator_ = false;
     bool subMenu_ = false;
-    std::string itemType_ = MIT_PATH;
-    std::string openType_ = MIT_PATH_SHORTCUT;
-    std::string driveType_ = "3";
-    std::string description_;
-    std::string folderPath_;
-    std::string networkPath_;
-    std::string itemPath_;
-    std::string itemLocation_;
-    std::string remark_;
-    int32_t keyboardCode_ = -1;
-    std::string userDescription_;
-    DateTime timeCreated_;
-    DateTime timeModified_;
-    DateTime timeAccessed_;
-
+    // FixedText codes, or kOwnedText for a text kept in rare_.
+    uint8_t itemType_ = FT_MIT_PATH;
+    uint8_t openType_ = FT_MIT_PATH_SHORTCUT;
+    uint8_t driveType_ = DigitText(DRIVE_TYPE_FIXED);
+    uint8_t description_ = FT_EMPTY;
+    PackedDateTime timeCreated_;
+    PackedDateTime timeModified_;
 };
 
 class clsMenuItem : private MenuItemFields {
@@ -80,22 +120,22 @@ public:
     void SetPosition(int32_t value) { position_ = value; }
     const std::string& Name() const { return name_; }
     void SetName(std::string value);
-    const std::string& NameOld() const { return nameOld_; }
-    void SetNameOld(std::string value) { nameOld_ = std::move(value); }
+    const std::string& NameOld() const { return rare_.get() ? rare_.get()->nameOld : EmptyText(); }
+    void SetNameOld(std::string value) { SetRare(&MenuItemRareFields::nameOld, std::move(value)); }
 
     const std::string& Caption() const { return caption_; }
     // Sets the caption with the invalid characters removed, and derives CaptionMenu.
     void SetCaption(std::string_view value);
     // Sets the caption unchanged (drive captions keep their colon), and derives CaptionMenu.
     void SetCaption2(std::string_view value);
-    const std::string& CaptionMenu() const { return captionMenu_; }
-    void SetCaptionMenu(std::string_view value) { captionMenu_ = ShortenCaptionForMenu(value); }
+    const std::string& CaptionMenu() const;
+    void SetCaptionMenu(std::string_view value) { StoreCaptionMenu(ShortenCaptionForMenu(value)); }
 
     int32_t OwnerID() const { return ownerId_; }
     void SetOwnerID(int32_t value) { ownerId_ = value; }
     int32_t flags() const { return flags_; }
     void Setflags(int32_t value) { flags_ = value; }
-    const std::string& OwnerName() const { return ownerName_; }
+    const std::string& OwnerName() const { return ownerName_.str(); }
     void SetOwnerName(std::string value);
     // Stored in 16 bits like the original record; read and written as a 32-bit value.
     int32_t IconID() const { return iconId_; }
@@ -108,40 +148,45 @@ public:
     // True clears Separator and makes the item a general group.
     void SetSubMenu(bool value);
 
-    const std::string& ItemType() const { return itemType_; }
-    void SetItemType(std::string value) { itemType_ = std::move(value); }
-    const std::string& OpenType() const { return openType_; }
-    void SetOpenType(std::string value) { openType_ = std::move(value); }
+    const std::string& ItemType() const { return TextOf(itemType_, &MenuItemRareFields::itemType); }
+    void SetItemType(std::string value) { SetText(itemType_, &MenuItemRareFields::itemType, std::move(value)); }
+    const std::string& OpenType() const { return TextOf(openType_, &MenuItemRareFields::openType); }
+    void SetOpenType(std::string value) { SetText(openType_, &MenuItemRareFields::openType, std::move(value)); }
     // Kept as decimal text, as the original did; DriveType() converts it.
     int32_t DriveType() const;
-    const std::string& DriveTypeText() const { return driveType_; }
-    void SetDriveType(int32_t value) { driveType_ = std::to_string(value); }
-    void SetDriveTypeText(std::string value) { driveType_ = std::move(value); }
-    const std::string& Description() const { return description_; }
-    void SetDescription(std::string value) { description_ = std::move(value); }
+    const std::string& DriveTypeText() const { return TextOf(driveType_, &MenuItemRareFields::driveType); }
+    void SetDriveType(int32_t value);
+    void SetDriveTypeText(std::string value) {
+        SetText(driveType_, &MenuItemRareFields::driveType, std::move(value));
+    }
+    const std::string& Description() const { return TextOf(description_, &MenuItemRareFields::description); }
+    void SetDescription(std::string value) {
+        SetText(description_, &MenuItemRareFields::description, std::move(value));
+    }
     const std::string& FolderPath() const { return folderPath_; }
     void SetFolderPath(std::string value) { folderPath_ = std::move(value); }
-    const std::string& NetworkPath() const { return networkPath_; }
-    void SetNetworkPath(std::string value) { networkPath_ = std::move(value); }
-    const std::string& ItemPath() const { return itemPath_; }
-    void SetItemPath(std::string value) { itemPath_ = std::move(value); }
-    const std::string& ItemLocation() const { return itemLocation_; }
-    void SetItemLocation(std::string value) { itemLocation_ = std::move(value); }
-    const std::string& Remark() const { return remark_; }
-    void SetRemark(std::string value) { remark_ = std::move(value); }
+    const std::string& NetworkPath() const { return rare_.get() ? rare_.get()->networkPath : EmptyText(); }
+    void SetNetworkPath(std::string value) { SetRare(&MenuItemRareFields::networkPath, std::move(value)); }
+    const std::string& ItemPath() const { return itemPath_.str(); }
+    void SetItemPath(std::string value) { itemPath_ = SharedText(std::move(value)); }
+    const std::string& ItemLocation() const { return itemLocation_.str(); }
+    void SetItemLocation(std::string value) { itemLocation_ = SharedText(std::move(value)); }
+    const std::string& Remark() const { return rare_.get() ? rare_.get()->remark : EmptyText(); }
+    void SetRemark(std::string value) { SetRare(&MenuItemRareFields::remark, std::move(value)); }
     int32_t KeyboardCode() const { return keyboardCode_; }
     void SetKeyboardCode(int32_t value) { keyboardCode_ = value; }
-    const std::string& UserDescription() const { return userDescription_; }
-    void SetUserDescription(std::string value) { userDescription_ = std::move(value); }
-    const DateTime& TimeCreated() const { return timeCreated_; }
+    const std::string& UserDescription() const { return userDescription_.str(); }
+    void SetUserDescription(std::string value) { userDescription_ = SharedText(std::move(value)); }
+    // The times are kept packed and handed out as values.
+    DateTime TimeCreated() const { return timeCreated_.Unpack(); }
     void SetTimeCreated(const DateTime& value) { timeCreated_ = value; }
-    const DateTime& TimeModified() const { return timeModified_; }
+    DateTime TimeModified() const { return timeModified_.Unpack(); }
     void SetTimeModified(const DateTime& value) { timeModified_ = value; }
-    const DateTime& TimeAccessed() const { return timeAccessed_; }
-    void SetTimeAccessed(const DateTime& value) { timeAccessed_ = value; }
+    DateTime TimeAccessed() const;
+    void SetTimeAccessed(const DateTime& value);
 
     bool IsGroup() const { return subMenu_; }
-    bool IsTopLevel() const { return ownerName_ == TOP_LEVEL_OWNER; }
+    bool IsTopLevel() const { return ownerName_.str() == TOP_LEVEL_OWNER; }
 
     // Sets IconID and Description from the item's type (first matching rule wins).
     void SetIconIDDescription();
@@ -155,6 +200,21 @@ public:
 
 private:
     friend class clsMenuCollection;
+
+    const std::string& TextOf(uint8_t code, std::string MenuItemRareFields::*owned) const {
+        return code == kOwnedText ? rare_.get()->*owned : FixedTextOf(code);
+    }
+    // A fixed text is kept as its code (letting go of an owned one); any other text in the rare fields.
+    void SetText(uint8_t& code, std::string MenuItemRareFields::*owned, std::string value);
+    void SetFixedText(uint8_t& code, std::string MenuItemRareFields::*owned, uint8_t fixed);
+    // An empty value on an item without rare fields leaves them unmade.
+    void SetRare(std::string MenuItemRareFields::*field, std::string value);
+    // Keeps menu as the menu text, apart from the caption only when the two differ.
+    void StoreCaptionMenu(std::string menu);
+    // The menu text the caption gives (the caption itself unless it is too long).
+    void DeriveCaptionMenu();
+    // Lets the items stored around this one share its equal texts (owner, paths, description).
+    void ShareTextsWith(const clsMenuItem& neighbour);
 
     // Holds the listener without ever copying it: a copy belongs to no collection, and assigning over a
     // stored item keeps that item's collection.

@@ -119,6 +119,23 @@ TEST_F(KrvcTest, RewriteSavesTheLoadedTree) {
     EXPECT_EQ(err.str(), "krvc: cannot save nowhere/out.krvc\n");
 }
 
+// krvc reads its file once and hands that content to the reader; a second command sees the file as it is then,
+// and a rewrite over the file it read replaces it.
+TEST_F(KrvcTest, EachCommandReadsTheFileAsItIsThen) {
+    fs.AddFile("w/in.krvc", SampleFile());
+    ASSERT_EQ(Run({"rewrite", "w/in.krvc", "w/in.krvc", "--system-folders", "off"}), KRVC_OK) << err.str();
+    EXPECT_EQ(fs.Content("w/in.krvc")->find("[MIT_PATHS_SYSTEM:]"), std::string::npos);
+    ASSERT_EQ(Run({"stats", "w/in.krvc"}), KRVC_OK) << err.str();
+    EXPECT_EQ(out.str(), "Number of shortcuts: 2\r\n"
+                         "Number of Folder Shortcuts: 1\r\n"
+                         "Number of Windows Explorer Shortcuts: 1\r\n"
+                         "Number of Open-All shortcuts: 0\r\n"
+                         "Number of groups: 2\r\n");
+    fs.AddFile("w/in.krvc", "");
+    EXPECT_EQ(Run({"stats", "w/in.krvc"}), KRVC_FAILED);
+    EXPECT_EQ(err.str(), "krvc: w/in.krvc is empty\n");
+}
+
 // Files that are no configuration files of the program are not taken for empty trees.
 TEST_F(KrvcTest, FilesWithoutAPersonalGroupFailTheCheckAndAreNotRewritten) {
     std::string utf16;

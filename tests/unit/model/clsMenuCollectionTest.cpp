@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace krv {
@@ -608,6 +610,84 @@ TEST_F(TreeFixture, LookupsByNameFindItemsRenamedAfterStoring) {
     EXPECT_EQ(c.GetSecondChild("W2", "")->Name(), "A2");
     c.ItemFullPath(itemB);
     EXPECT_EQ(itemB.ItemLocation(), "\\\\Personal\\Work");
+}
+
+} // namespace
+} // namespace krv
+
+namespace krv {
+namespace {
+
+// Stored items share equal texts with their neighbours; changing one item's text never changes another's,
+// and an item copied out keeps its texts after the tree is gone.
+TEST(SharedTextTest, NeighboursShareTextsButChangeThemApart) {
+    auto tree = std::make_unique<clsMenuCollection>();
+    for (const char* name : {"A", "B", "C"}) {
+        clsMenuItem item;
+        item.SetName(name);
+        item.SetOwnerName(std::string("a group name long enough to be kept on the heap"));
+        item.SetItemPath(std::string("\\a path long enough to be kept on the heap"));
+        item.SetItemLocation(std::string("\\\\a location long enough to be kept on the heap"));
+        item.SetUserDescription(std::string("a description long enough to be kept on the heap"));
+        tree->AddOne(std::move(item), true, false);
+    }
+    clsMenuItem* b = tree->GetMenuItemFromName("B");
+    b->SetItemPath("\\changed");
+    b->SetUserDescription("");
+    b->SetOwnerName("N9");
+    const clsMenuItem a = *tree->GetMenuItemFromName("A");
+    const clsMenuItem* c = tree->GetMenuItemFromName("C");
+    EXPECT_EQ(b->ItemPath(), "\\changed");
+    EXPECT_EQ(b->UserDescription(), "");
+    EXPECT_EQ(c->ItemPath(), "\\a path long enough to be kept on the heap");
+    EXPECT_EQ(c->UserDescription(), "a description long enough to be kept on the heap");
+    EXPECT_EQ(tree->ChildrenNumber("a group name long enough to be kept on the heap"), 2);
+    EXPECT_EQ(tree->ChildrenNumber("N9"), 1);
+    tree.reset();
+    EXPECT_EQ(a.OwnerName(), "a group name long enough to be kept on the heap");
+    EXPECT_EQ(a.ItemLocation(), "\\\\a location long enough to be kept on the heap");
+}
+
+// The key index: after many removals in an order unlike the order of adding, every remaining key is found,
+// every removed one is not, and renamed items stay under the key they were stored with.
+TEST(KeyIndexTest, RemovalsAndRenamesKeepEveryKeyFindable) {
+    clsMenuCollection tree;
+    constexpr int kItems = 2000;
+    for (int i = 0; i < kItems; ++i) {
+        clsMenuItem item;
+        item.SetName("K" + std::to_string(i));
+        tree.AddOne(std::move(item), true, false);
+    }
+    for (int i = 0; i < kItems; i += 7)
+        tree.GetMenuItemFromName("K" + std::to_string(i))->SetName("R" + std::to_string(i));
+    for (int i = kItems - 1; i >= 0; --i) {
+        if (i % 3 == 0 || i % 5 == 0)
+            tree.Remove("K" + std::to_string(i));
+    }
+    int stored = 0;
+    for (int i = 0; i < kItems; ++i) {
+        const std::string key = "K" + std::to_string(i);
+        const bool kept = i % 3 != 0 && i % 5 != 0;
+        stored += kept;
+        EXPECT_EQ(tree.KeyExists(key), kept) << key;
+        EXPECT_EQ(tree.ItemExists("R" + std::to_string(i)), kept && i % 7 == 0) << key;
+        if (kept && i % 7 == 0) {
+            EXPECT_EQ(tree.GetMenuItemFromName(key)->Name(), "R" + std::to_string(i));
+        }
+    }
+    EXPECT_EQ(tree.Count(), stored);
+    // The keys come back one by one as items are added under them again.
+    for (int i = 0; i < kItems; i += 3) {
+        clsMenuItem item;
+        item.SetName("K" + std::to_string(i));
+        tree.AddOne(std::move(item), true, false);
+        EXPECT_TRUE(tree.KeyExists("K" + std::to_string(i)));
+    }
+    std::vector<std::string> keys;
+    for (auto it = tree.begin(); it != tree.end(); ++it)
+        keys.push_back(it.Key());
+    for (const std::string& key : keys)
+        EXPECT_TRUE(tree.KeyExists(key)) << key;
 }
 
 } // namespace

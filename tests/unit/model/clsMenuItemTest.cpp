@@ -261,3 +261,150 @@ TEST(DateTimeTest, ValidatesCalendarDates) {
 
 } // namespace
 } // namespace krv
+
+namespace krv {
+namespace {
+
+// The text fields kept as codes of the fixed table hand back exactly what was set, fixed text or not, and
+// switch between the two forms either way.
+TEST(CompactFieldsTest, VocabularyFieldsReturnWhatWasSet) {
+    struct Field {
+        const char* name;
+        void (clsMenuItem::*set)(std::string);
+        const std::string& (clsMenuItem::*get)() const;
+    };
+    const Field fields[] = {
+        {"ItemType", &clsMenuItem::SetItemType, &clsMenuItem::ItemType},
+        {"OpenType", &clsMenuItem::SetOpenType, &clsMenuItem::OpenType},
+        {"DriveTypeText", &clsMenuItem::SetDriveTypeText, &clsMenuItem::DriveTypeText},
+        {"Description", &clsMenuItem::SetDescription, &clsMenuItem::Description},
+    };
+    const std::string values[] = {
+        "MIT_PATH", "mit_path", "", "Folder Shortcut", "Folder shortcut ", "3", " 3", "12", "-1",
+        "MIT_GROUP_GENERAL", "a text much longer than any text of the fixed table, with d\xC3\xA9j\xC3\xA0 vu",
+        "MIT_PATH_EXPLORER", "Open-All",
+    };
+    for (const Field& field : fields) {
+        clsMenuItem item;
+        for (const std::string& value : values) {
+            (item.*field.set)(value);
+            EXPECT_EQ((item.*field.get)(), value) << field.name;
+            const clsMenuItem copy = item;
+            EXPECT_EQ((copy.*field.get)(), value) << field.name << " (copy)";
+        }
+    }
+}
+
+TEST(CompactFieldsTest, InvalidCharactersGoWhereverTheyStand) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},           {":", ""},           {"x:", "x"},           {":x:", "x"},
+        {"a\\b/c", "abc"}, {"||a||", "a"},      {"plain", "plain"},     {"d\xC3\xA9j\xC3\xA0:vu", "d\xC3\xA9j\xC3\xA0vu"},
+        {"<a>\"b\"*?", "ab"},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(RemoveInvalidChars(text), expected) << text;
+}
+
+TEST(CompactFieldsTest, DriveTypeKeepsDecimalTextOfAnyNumber) {
+    for (int32_t value : {0, 2, 3, 5, 9, 10, -1, 123, -2147483647 - 1, 2147483647}) {
+        clsMenuItem item;
+        item.SetDriveType(value);
+        EXPECT_EQ(item.DriveTypeText(), std::to_string(value));
+        EXPECT_EQ(item.DriveType(), value);
+    }
+}
+
+TEST(CompactFieldsTest, DrivesAreDescribedByTheirTypeWhateverForm) {
+    struct Case {
+        int32_t driveType;
+        const char* driveText; // set as text instead, when given
+        int icon;
+        const char* description;
+    };
+    const Case cases[] = {
+        {3, nullptr, ICON_FIXED_DISK, "Local Disk"},   {4, nullptr, ICON_REMOTE_DISK, "Remote Disk"},
+        {2, nullptr, ICON_FLOPPY, "3.5-Inch Floppy Disk"}, {5, nullptr, ICON_CDROM, "Compact Disc"},
+        {6, nullptr, ICON_FIXED_DISK, "Disk"},         {0, " 3", ICON_FIXED_DISK, "Disk"},
+        {0, "03", ICON_FIXED_DISK, "Disk"},            {0, "4", ICON_REMOTE_DISK, "Remote Disk"},
+    };
+    for (const Case& c : cases) {
+        clsMenuItem item;
+        item.SetItemType(MIT_DRIVE);
+        item.SetDescription("kept until described");
+        if (c.driveText)
+            item.SetDriveTypeText(c.driveText);
+        else
+            item.SetDriveType(c.driveType);
+        item.SetIconIDDescription();
+        EXPECT_EQ(item.IconID(), c.icon) << item.DriveTypeText();
+        EXPECT_EQ(item.Description(), c.description) << item.DriveTypeText();
+    }
+}
+
+TEST(CompactFieldsTest, RareFieldsAreSetClearedAndCopiedApart) {
+    clsMenuItem item;
+    item.SetNameOld("old");
+    item.SetNetworkPath("\\\\server\\share");
+    item.SetRemark(REMARK_AUTO);
+    item.SetTimeAccessed(DateTime{2024, 2, 29, 23, 59, 58});
+    clsMenuItem copy = item;
+    copy.SetNameOld("");
+    copy.SetRemark("changed");
+    copy.SetTimeAccessed(DateTime::Zero());
+    EXPECT_EQ(item.NameOld(), "old");
+    EXPECT_EQ(item.NetworkPath(), "\\\\server\\share");
+    EXPECT_EQ(item.Remark(), REMARK_AUTO);
+    EXPECT_EQ(item.TimeAccessed(), (DateTime{2024, 2, 29, 23, 59, 58}));
+    EXPECT_EQ(copy.NameOld(), "");
+    EXPECT_EQ(copy.NetworkPath(), "\\\\server\\share");
+    EXPECT_EQ(copy.Remark(), "changed");
+    EXPECT_TRUE(copy.TimeAccessed().IsZero());
+}
+
+TEST(CompactFieldsTest, TimesKeepEveryPartAcrossTheirRange) {
+    const DateTime times[] = {DateTime::Zero(), DateTime{100, 1, 1, 0, 0, 0}, DateTime{9999, 12, 31, 23, 59, 59},
+                              DateTime{2026, 6, 15, 12, 30, 45}};
+    for (const DateTime& time : times) {
+        clsMenuItem item;
+        item.SetTimeCreated(time);
+        item.SetTimeModified(time);
+        item.SetTimeAccessed(time);
+        EXPECT_EQ(item.TimeCreated(), time);
+        EXPECT_EQ(item.TimeModified(), time);
+        EXPECT_EQ(item.TimeAccessed(), time);
+    }
+}
+
+// The menu text is kept apart from the caption only when it differs; every way of changing either keeps
+// both right.
+TEST(CompactFieldsTest, MenuTextFollowsTheCaptionUnlessSetApart) {
+    const std::string longCaption(60, 'c');
+    const std::string shortened = std::string(22, 'c') + "..." + std::string(25, 'c');
+    clsMenuItem item;
+    item.SetCaption(longCaption);
+    EXPECT_EQ(item.CaptionMenu(), shortened);
+    item.SetCaption("Short");
+    EXPECT_EQ(item.CaptionMenu(), "Short");
+    item.SetCaptionMenu("Other");
+    EXPECT_EQ(item.Caption(), "Short");
+    EXPECT_EQ(item.CaptionMenu(), "Other");
+    clsMenuItem copy = item;
+    EXPECT_EQ(copy.CaptionMenu(), "Other");
+    item.SetCaptionMenu("Short");
+    EXPECT_EQ(item.CaptionMenu(), "Short");
+    item.SetCaption("Renamed");
+    EXPECT_EQ(item.CaptionMenu(), "Renamed");
+    EXPECT_EQ(copy.CaptionMenu(), "Other");
+
+    // An Open-All item's caption becomes "Open-All" while its menu text stays.
+    clsMenuItem openAll;
+    openAll.SetCaption("Open them all");
+    openAll.SetItemType(MIT_OPENALL);
+    openAll.SetIconIDDescription();
+    EXPECT_EQ(openAll.Caption(), "Open-All");
+    EXPECT_EQ(openAll.CaptionMenu(), "Open them all");
+    EXPECT_EQ(openAll.Description(), "Open-All");
+}
+
+} // namespace
+} // namespace krv

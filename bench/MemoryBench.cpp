@@ -1,0 +1,120 @@
+// The heap a folder tree holds: bytes live after building a tree minus before, per item. Every allocation of
+// the benchmark program goes through the counting operator new below; the count is of the bytes the C
+// library reserves for each block (malloc_usable_size), which is what the blocks cost beyond their
+// bookkeeping headers.
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <malloc.h>
+#include <new>
+
+#include "BenchTrees.h"
+#include "config/modFileHandler.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeRegistry.h"
+#include "model/clsMenuCollection.h"
+#include "platform/Text.h"
+#include "settings/clsRegHandler.h"
+#include "settings/modOptions.h"
+
+namespace {
+
+std::atomic<long long> g_liveHeapBytes{0};
+
+void* CountedAllocation(std::size_t size) {
+    void* block = std::malloc(size == 0 ? 1 : size);
+    if (!block)
+        throw std::bad_alloc();
+    g_liveHeapBytes.fetch_add(static_cast<long long>(malloc_usable_size(block)), std::memory_order_relaxed);
+    return block;
+}
+
+void CountedRelease(void* block) noexcept {
+    if (!block)
+        return;
+    g_liveHeapBytes.fetch_sub(static_cast<long long>(malloc_usable_size(block)), std::memory_order_relaxed);
+    std::free(block);
+}
+
+} // namespace
+
+void* operator new(std::size_t size) { return CountedAllocation(size); }
+void* operator new[](std::size_t size) { return CountedAllocation(size); }
+void operator delete(void* block) noexcept { CountedRelease(block); }
+void operator delete[](void* block) noexcept { CountedRelease(block); }
+void operator delete(void* block, std::size_t) noexcept { CountedRelease(block); }
+void operator delete[](void* block, std::size_t) noexcept { CountedRelease(block); }
+
+namespace krv {
+namespace {
+
+long long LiveHeapBytes() { return g_liveHeapBytes.load(std::memory_order_relaxed); }
+
+void ReportPerItem(benchmark::State& state, long long bytes, int items) {
+    state.counters["heap_bytes"] = static_cast<double>(bytes);
+    state.counters["bytes_per_item"] = static_cast<double>(bytes) / items;
+    state.counters["items"] = items;
+}
+
+// A user's tree built in memory, as the file benchmarks build it.
+void BM_TreeHeapBytes(benchmark::State& state) {
+    const int items = static_cast<int>(state.range(0));
+    long long bytes = 0;
+    int count = 0;
+    for (auto _ : state) {
+        const long long before = LiveHeapBytes();
+        auto tree = std::make_unique<clsMenuCollection>();
+        bench::BuildUserTree(*tree, items);
+        bytes = LiveHeapBytes() - before;
+        count = tree->Count();
+        state.PauseTiming();
+        tree.reset();
+        state.ResumeTiming();
+    }
+    ReportPerItem(state, bytes, count);
+}
+BENCHMARK(BM_TreeHeapBytes)
+    ->Arg(bench::kSmallTree)
+    ->Arg(clsMenuCollection::kMaxItems)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// The same tree as the reader leaves it: saved to the in-memory file system and loaded again; only the
+// loaded tree is counted (the file's bytes and the reader's passing buffers are gone by then).
+void BM_LoadedTreeHeapBytes(benchmark::State& state) {
+    FakeFileSystem fs;
+    fs.AddFolder("C:\\Karvello");
+    Windows1252CodePage codePage;
+    FakeRegistry registry;
+    clsRegHandler regHandler{registry};
+    Options options;
+    InitOptionNames(options);
+    LoadOptions(options, regHandler, false);
+    modFileHandler handler{fs, codePage, regHandler, "C:\\Karvello", options, nullptr};
+    constexpr const char* kFile = "C:\\Karvello\\default.krvc";
+    {
+        clsMenuCollection tree;
+        bench::BuildUserTree(tree, static_cast<int>(state.range(0)));
+        handler.SaveConfigFile(tree, kFile, false);
+    }
+    long long bytes = 0;
+    int count = 0;
+    for (auto _ : state) {
+        const long long before = LiveHeapBytes();
+        auto tree = std::make_unique<clsMenuCollection>();
+        if (!handler.LoadConfigFile(*tree, kFile))
+            state.SkipWithError("load failed");
+        bytes = LiveHeapBytes() - before;
+        count = tree->Count();
+        state.PauseTiming();
+        tree.reset();
+        state.ResumeTiming();
+    }
+    ReportPerItem(state, bytes, count);
+}
+BENCHMARK(BM_LoadedTreeHeapBytes)->Arg(clsMenuCollection::kMaxItems)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+} // namespace krv
