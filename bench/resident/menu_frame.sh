@@ -14,7 +14,8 @@
 # (KARVELLO_BENCH_SHOWINGS, default 1000) after 10 showings to settle, reading the program's private memory
 # (and that of the wineserver, which keeps the windows and menus) before, every 100 showings and after.
 # timings.txt gets a line "ROUND KIND" + the probe's "shown" line per timed showing (KIND cold, warm or
-# memory), memory.txt "SHOWINGS PROGRAM_KB SERVER_KB GDI USER"; bench/scripts/menu_frame.sh summarises them.
+# memory), memory.txt "SHOWINGS PROGRAM_KB SERVER_KB GDI USER", passon.txt the probe's own cost per timed
+# request at each start; bench/scripts/menu_frame.sh summarises them.
 rounds=${KARVELLO_BENCH_ROUNDS:-7}
 warm=${KARVELLO_BENCH_WARM:-10}
 showings=${KARVELLO_BENCH_SHOWINGS:-1000}
@@ -56,6 +57,7 @@ start_timed_program() {
     _helper menu-timing "$MAIN" >menu-timing.log 2>&1 &
     TIMING_PID=$!
     probe_line '^ready$' 0 >/dev/null
+    probe_line '^passon_ns ' 0 >>passon.txt
     PERSONAL=""
 }
 
@@ -127,6 +129,7 @@ memory_line() { # SHOWINGS LAST_SHOWN_LINE
 }
 
 : >timings.txt
+: >passon.txt
 for round in $(seq "$rounds"); do
     start_timed_program
     # A failing showing must end the run, so its line is taken by an assignment, never inside echo.
