@@ -272,8 +272,22 @@ HFONT frmMain::MenuFont() {
             ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
         menuFont_.reset(::CreateFontIndirectW(&metrics.lfMenuFont));
         menuFontDpi_ = dpi;
+        menuCharWidth_ = 0;
     }
     return menuFont_ ? menuFont_.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// Every entry of a menu is measured each time the menu opens, a thousand times for a large group, with the
+// same font: its average character width is read once per font.
+int frmMain::MenuCharWidth() {
+    HFONT font = MenuFont();
+    if (menuCharWidth_ == 0 && menuDC_) {
+        TEXTMETRICW metrics{};
+        const select_object_scope selected(menuDC_.get(), font);
+        if (::GetTextMetricsW(menuDC_.get(), &metrics))
+            menuCharWidth_ = metrics.tmAveCharWidth;
+    }
+    return menuCharWidth_;
 }
 
 void frmMain::OnMeasureItem(MEASUREITEMSTRUCT& record) {
@@ -282,12 +296,8 @@ void frmMain::OnMeasureItem(MEASUREITEMSTRUCT& record) {
         services_.state.MenuItems.GetMenuItemFromID(static_cast<int32_t>(record.itemID), notFound);
     if (item == nullptr || !menuDC_)
         return;
-    TEXTMETRICW metrics{};
-    {
-        const select_object_scope font(menuDC_.get(), MenuFont());
-        ::GetTextMetricsW(menuDC_.get(), &metrics);
-    }
-    const MenuItemSize size = MeasureMenuItem(*item, metrics.tmAveCharWidth, MenuDpi());
+    const int charWidth = MenuCharWidth(); // brings the font, and with it menuFontDpi_, up to date
+    const MenuItemSize size = MeasureMenuItem(*item, charWidth, menuFontDpi_);
     record.itemWidth = static_cast<UINT>(size.width);
     record.itemHeight = static_cast<UINT>(size.height);
 }

@@ -85,6 +85,8 @@ private:
     int MenuDpi() const;
     // The menu font at the menu's DPI, made again when the DPI changed.
     HFONT MenuFont();
+    // The menu font's average character width, by which entries are sized; 0 without the menu's DC.
+    int MenuCharWidth();
 
     HINSTANCE instance_;
     ResidentServices& services_;
@@ -99,6 +101,7 @@ private:
     window_dc menuDC_;
     unique_hfont menuFont_;
     int menuFontDpi_ = 0;
+    int menuCharWidth_ = 0; // of menuFont_, 0 until read
     MenuIcons menuIcons_;
     unique_hicon trayIcon_;
     bool shutDown_ = false;

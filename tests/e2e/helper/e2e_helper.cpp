@@ -27,6 +27,8 @@ int RunControlCommand(const std::wstring& name, const std::vector<std::wstring>&
 // The Organize window's commands (organize_panes.cpp).
 int OrganizePanesCommand(const std::vector<std::wstring>& positional);
 int DropFilesCommand(const std::vector<std::wstring>& positional);
+// The menu timing probe's session (menu_timing.cpp).
+int MenuTimingCommand(const std::vector<std::wstring>& positional);
 
 namespace {
 
@@ -529,7 +531,8 @@ void Usage() {
         L"  time-open MAINHWND CLASS                         ms until a hand-over's window shows, paints\n"
         L"  time-select HWND TEXT                            ms until a node's selection is back, painted\n"
         L"  organize-panes HWND                              nodes and rows of the Organize window\n"
-        L"  drop-files X Y PATH...                           drags PATH in through OLE, drops at X, Y\n" +
+        L"  drop-files X Y PATH...                           drags PATH in through OLE, drops at X, Y\n"
+        L"  menu-timing HWND [SECONDS]                       times its popups from inside until told to stop\n" +
         std::wstring(DialogControlCommandsUsage()));
 }
 
@@ -578,6 +581,8 @@ int Run(const Arguments& arguments) {
         return OrganizePanesCommand(command.positional);
     if (name == L"drop-files")
         return DropFilesCommand(command.positional);
+    if (name == L"menu-timing")
+        return MenuTimingCommand(command.positional);
     bool handled = false;
     if (const int result = RunControlCommand(name, command.positional, handled); handled)
         return result;
