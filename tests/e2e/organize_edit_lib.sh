@@ -16,8 +16,14 @@ open_organize() {
 }
 
 # Every node and row: pane, text, screen x, screen y and flags (c cut, s selected, d drop highlight).
+# Reading the panes once failed on a loaded machine while a drag held the pointer: it asks again.
 organize_panes() { # HWND
-    _helper organize-panes "$1" || e2e_fail "cannot read the panes of window $1"
+    local attempt
+    for attempt in 1 2 3; do
+        _helper organize-panes "$1" && return 0
+        sleep 0.5
+    done
+    e2e_fail "cannot read the panes of window $1"
 }
 
 # The line of the first node (tree) or row (list) with TEXT; empty when there is none.

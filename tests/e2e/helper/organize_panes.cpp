@@ -141,11 +141,15 @@ int OrganizePanesCommand(const std::vector<std::wstring>& positional) {
         reinterpret_cast<HWND>(static_cast<uintptr_t>(std::wcstoull(positional.at(0).c_str(), nullptr, 10)));
     HWND tree = ChildOfClass(window, WC_TREEVIEWW);
     HWND list = ChildOfClass(window, WC_LISTVIEWW);
-    if (tree == nullptr || list == nullptr)
+    if (tree == nullptr || list == nullptr) {
+        std::fwprintf(stderr, L"e2e_helper: window %ls has no tree and list\n", positional.at(0).c_str());
         return 1;
+    }
     RemoteMemory buffer(window, kTextOffset + kTextChars * sizeof(wchar_t));
-    if (!buffer.Valid())
+    if (!buffer.Valid()) {
+        std::fwprintf(stderr, L"e2e_helper: no memory in the window's process (error %lu)\n", ::GetLastError());
         return 1;
+    }
     PrintTree(tree, buffer);
     PrintList(list, buffer);
     return 0;
