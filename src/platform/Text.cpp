@@ -230,6 +230,18 @@ int CompareUpperCase(std::string_view a, std::string_view b) {
     size_t i = 0;
     size_t j = 0;
     while (i < a.size() && j < b.size()) {
+        // Most captions are ASCII: compared a byte at a time until a character outside it.
+        const auto ba = static_cast<unsigned char>(a[i]);
+        const auto bb = static_cast<unsigned char>(b[j]);
+        if (ba < 0x80 && bb < 0x80) {
+            const int ua = (ba >= 'a' && ba <= 'z') ? ba - 32 : ba;
+            const int ub = (bb >= 'a' && bb <= 'z') ? bb - 32 : bb;
+            if (ua != ub)
+                return ua < ub ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
         const char32_t ca = ToUpperSimple(DecodeUtf8(a, i));
         const char32_t cb = ToUpperSimple(DecodeUtf8(b, j));
         if (ca != cb)

@@ -36,7 +36,9 @@ TEST(TextTest, UpperCaseCoversLatinGreekAndCyrillic) {
 }
 
 TEST(TextTest, CompareUpperCaseAgreesWithComparingUpperCasedTexts) {
-    const char* texts[] = {"", "a", "A", "ab", "B", "\xC3\xA9", "\xC3\x89", "Z", "zz", "\xD0\xB4"};
+    const char* texts[] = {"",   "a",  "A",          "ab",          "B",           "\xC3\xA9",  "\xC3\x89",
+                           "Z",  "zz", "\xD0\xB4",   "_",           "a_",          "ab\xC3\xA9", "AB\xC3\x89",
+                           "Ab{", "ab[", "ab\xC3\xA9x", "AB\xC3\x89Y", "ab\xC3\xA9z"};
     for (const char* a : texts) {
         for (const char* b : texts) {
             const int expected = Utf8ToUpper(a).compare(Utf8ToUpper(b));
