@@ -306,6 +306,7 @@ void BM_LoadConfigFile_AddShare(benchmark::State& state) {
     state.counters["add_cpu_ms"] = Median(add) * 1e3;
     state.counters["add_share"] = Median(add) / Median(load);
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes));
+    state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_LoadConfigFile_AddShare)->Apply(FileSizes);
 
