@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTrees.h"
 #include "config/modFileHandler.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
@@ -31,49 +32,6 @@ namespace {
 
 constexpr const char* kFakeFolder = "C:\\Karvello";
 constexpr const char* kFakeFile = "C:\\Karvello\\default.krvc";
-constexpr int kGroupSize = 100;
-
-// A tree of the given size as a user's would look: groups of 100 shortcuts with paths, descriptions, keys and
-// times, under the personal group; the items carry their stored paths as a loaded tree does.
-void BuildTree(clsMenuCollection& tree, int items) {
-    clsMenuItem personal;
-    personal.SetName(MIT_GROUP_USER);
-    personal.SetCaption("Personal");
-    personal.SetOwnerName(TOP_LEVEL_OWNER);
-    personal.SetSubMenu(true);
-    personal.SetItemPath("\\Personal");
-    personal.SetItemLocation("\\\\");
-    tree.AddOne(std::move(personal), true, false);
-    std::string group;
-    std::string groupCaption;
-    for (int i = 1; i < items; ++i) {
-        clsMenuItem item;
-        if (i % kGroupSize == 1) {
-            groupCaption = "Projects and archives " + std::to_string(i);
-            item.SetCaption(groupCaption);
-            item.SetOwnerName(MIT_GROUP_USER);
-            item.SetSubMenu(true);
-            item.SetItemPath("\\" + groupCaption);
-            item.SetItemLocation("\\\\Personal");
-            item.SetUserDescription("A group of folder shortcuts for the projects of one customer");
-        } else {
-            item.SetCaption("Customer folder d\xC3\xA9j\xC3\xA0 vu " + std::to_string(i));
-            item.SetOwnerName(group);
-            item.SetOpenType(i % 3 == 0 ? MIT_PATH_EXPLORER : MIT_PATH_SHORTCUT);
-            item.SetFolderPath("D:\\Shared\\Customers\\Projects and archives\\Customer folder " +
-                               std::to_string(i) + "\\Documents");
-            item.SetItemPath("\\" + groupCaption);
-            item.SetItemLocation("\\\\Personal\\" + groupCaption);
-            item.SetKeyboardCode(i % 10 == 0 ? 48 + (i / 10) % 10 : -1);
-            item.SetUserDescription("Contracts, drawings and correspondence");
-            item.SetTimeModified(DateTime{2026, 11, 30, 17, 45, 12});
-        }
-        item.SetTimeCreated(DateTime{2025, 1, 15, 9, 30, 0});
-        tree.AddOne(item, true, false);
-        if (i % kGroupSize == 1)
-            group = item.Name();
-    }
-}
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TemporaryFolder {
@@ -193,7 +151,7 @@ void SaveAgainstLimit(benchmark::State& state, bool onDisk) {
         return;
     }
     clsMenuCollection tree;
-    BuildTree(tree, static_cast<int>(state.range(0)));
+    bench::BuildUserTree(tree, static_cast<int>(state.range(0)));
     const std::string bytes = bench.handler.ConfigurationBytes(tree);
     const std::string limitFile = bench.file + ".limit";
     AgainstLimit times;
@@ -224,7 +182,7 @@ void LoadAgainstLimit(benchmark::State& state, bool onDisk) {
     }
     {
         clsMenuCollection tree;
-        BuildTree(tree, static_cast<int>(state.range(0)));
+        bench::BuildUserTree(tree, static_cast<int>(state.range(0)));
         bench.handler.SaveConfigFile(tree, bench.file, false);
     }
     const size_t bytes = bench.fs.ReadFile(bench.file).value_or(std::string()).size();
@@ -275,7 +233,7 @@ void BM_LoadConfigFile_AddShare(benchmark::State& state) {
     FileBench bench(false);
     {
         clsMenuCollection tree;
-        BuildTree(tree, static_cast<int>(state.range(0)));
+        bench::BuildUserTree(tree, static_cast<int>(state.range(0)));
         bench.handler.SaveConfigFile(tree, bench.file, false);
     }
     std::vector<clsMenuItem> loadedItems;
@@ -313,7 +271,7 @@ BENCHMARK(BM_LoadConfigFile_AddShare)->Apply(FileSizes);
 void BM_TextListing(benchmark::State& state) {
     FileBench bench(false);
     clsMenuCollection tree;
-    BuildTree(tree, clsMenuCollection::kMaxItems);
+    bench::BuildUserTree(tree, clsMenuCollection::kMaxItems);
     for (auto _ : state)
         benchmark::DoNotOptimize(bench.handler.TextListingBytes(tree));
 }

@@ -30,7 +30,14 @@ if(benchmark_FOUND)
         add_executable(karvello_bench ${KARVELLO_BENCH_SOURCES})
         target_link_libraries(karvello_bench PRIVATE karvello_fakes benchmark::benchmark benchmark::benchmark_main)
     endif()
+    # The heap benchmarks count every allocation through their own operator new, which would slow every
+    # other benchmark of the same program: they are a program of their own.
+    add_executable(karvello_memory_bench ${PROJECT_SOURCE_DIR}/bench/memory/MemoryBench.cpp)
+    target_link_libraries(karvello_memory_bench PRIVATE karvello_fakes benchmark::benchmark benchmark::benchmark_main)
 endif()
+# The benchmarks' large tree written to a file, for the timing scripts of the programs that read one.
+add_executable(bench_tree_file ${PROJECT_SOURCE_DIR}/bench/tools/WriteBenchTree.cpp)
+target_link_libraries(bench_tree_file PRIVATE karvello_fakes)
 
 if(KARVELLO_FUZZ)
     # One libFuzzer executable per file in tests/fuzz.

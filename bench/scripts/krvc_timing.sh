@@ -4,6 +4,8 @@
 # the wall-clock time, the peak memory, and the peak memory against the file's size.
 #
 #   bench/scripts/krvc_timing.sh KRVC FILE [COMMAND] [RUNS]
+#
+# The benchmarks' 32,767-item file (10.8 MB) is written by `build-release/bench_tree_file FILE`.
 set -euo pipefail
 krvc=$1
 file=$2

@@ -1,5 +1,6 @@
 #include "platform/StdFileSystem.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -145,7 +146,18 @@ std::optional<std::string> StdFileSystem::ReadFile(std::string_view path) {
     std::ifstream in(source, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read in blocks of the size the file has, which it is read in at once unless it grew meanwhile;
+    // a character at a time through the stream buffer took longer than reading the records themselves.
+    const uintmax_t expected = fs::file_size(source, error);
+    std::string content;
+    size_t block = error || expected == 0 ? size_t{64} * 1024 : static_cast<size_t>(expected) + 1;
+    while (in) {
+        const size_t used = content.size();
+        content.resize(used + block);
+        in.read(content.data() + used, static_cast<std::streamsize>(block));
+        content.resize(used + static_cast<size_t>(in.gcount()));
+        block = std::max(block, size_t{64} * 1024);
+    }
     if (in.bad())
         return std::nullopt;
     return content;

@@ -10,7 +10,7 @@
 #include <malloc.h>
 #include <new>
 
-#include "BenchTrees.h"
+#include "../BenchTrees.h"
 #include "config/modFileHandler.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeRegistry.h"
