@@ -22,12 +22,14 @@
 namespace {
 
 std::atomic<long long> g_liveHeapBytes{0};
+std::atomic<long long> g_liveHeapBlocks{0};
 
 void* CountedAllocation(std::size_t size) {
     void* block = std::malloc(size == 0 ? 1 : size);
     if (!block)
         throw std::bad_alloc();
     g_liveHeapBytes.fetch_add(static_cast<long long>(malloc_usable_size(block)), std::memory_order_relaxed);
+    g_liveHeapBlocks.fetch_add(1, std::memory_order_relaxed);
     return block;
 }
 
@@ -35,6 +37,7 @@ void CountedRelease(void* block) noexcept {
     if (!block)
         return;
     g_liveHeapBytes.fetch_sub(static_cast<long long>(malloc_usable_size(block)), std::memory_order_relaxed);
+    g_liveHeapBlocks.fetch_sub(1, std::memory_order_relaxed);
     std::free(block);
 }
 
@@ -50,30 +53,41 @@ void operator delete[](void* block, std::size_t) noexcept { CountedRelease(block
 namespace krv {
 namespace {
 
-long long LiveHeapBytes() { return g_liveHeapBytes.load(std::memory_order_relaxed); }
+// The bytes and the blocks live on the heap.
+struct HeapCount {
+    long long bytes = 0;
+    long long blocks = 0;
+    HeapCount operator-(const HeapCount& other) const { return {bytes - other.bytes, blocks - other.blocks}; }
+};
 
-void ReportPerItem(benchmark::State& state, long long bytes, int items) {
-    state.counters["heap_bytes"] = static_cast<double>(bytes);
-    state.counters["bytes_per_item"] = static_cast<double>(bytes) / items;
+HeapCount LiveHeap() {
+    return {g_liveHeapBytes.load(std::memory_order_relaxed), g_liveHeapBlocks.load(std::memory_order_relaxed)};
+}
+
+// Blocks per item tell what another heap would charge: each block pays that heap's header and rounding.
+void ReportPerItem(benchmark::State& state, HeapCount heap, int items) {
+    state.counters["heap_bytes"] = static_cast<double>(heap.bytes);
+    state.counters["bytes_per_item"] = static_cast<double>(heap.bytes) / items;
+    state.counters["blocks_per_item"] = static_cast<double>(heap.blocks) / items;
     state.counters["items"] = items;
 }
 
 // A user's tree built in memory, as the file benchmarks build it.
 void BM_TreeHeapBytes(benchmark::State& state) {
     const int items = static_cast<int>(state.range(0));
-    long long bytes = 0;
+    HeapCount heap;
     int count = 0;
     for (auto _ : state) {
-        const long long before = LiveHeapBytes();
+        const HeapCount before = LiveHeap();
         auto tree = std::make_unique<clsMenuCollection>();
         bench::BuildUserTree(*tree, items);
-        bytes = LiveHeapBytes() - before;
+        heap = LiveHeap() - before;
         count = tree->Count();
         state.PauseTiming();
         tree.reset();
         state.ResumeTiming();
     }
-    ReportPerItem(state, bytes, count);
+    ReportPerItem(state, heap, count);
 }
 BENCHMARK(BM_TreeHeapBytes)
     ->Arg(bench::kSmallTree)
@@ -99,20 +113,20 @@ void BM_LoadedTreeHeapBytes(benchmark::State& state) {
         bench::BuildUserTree(tree, static_cast<int>(state.range(0)));
         handler.SaveConfigFile(tree, kFile, false);
     }
-    long long bytes = 0;
+    HeapCount heap;
     int count = 0;
     for (auto _ : state) {
-        const long long before = LiveHeapBytes();
+        const HeapCount before = LiveHeap();
         auto tree = std::make_unique<clsMenuCollection>();
         if (!handler.LoadConfigFile(*tree, kFile))
             state.SkipWithError("load failed");
-        bytes = LiveHeapBytes() - before;
+        heap = LiveHeap() - before;
         count = tree->Count();
         state.PauseTiming();
         tree.reset();
         state.ResumeTiming();
     }
-    ReportPerItem(state, bytes, count);
+    ReportPerItem(state, heap, count);
 }
 BENCHMARK(BM_LoadedTreeHeapBytes)->Arg(clsMenuCollection::kMaxItems)->Unit(benchmark::kMillisecond)->Iterations(3);
 
