@@ -675,6 +675,7 @@ std::string_view modFileHandler::TextOfRecord(std::string_view record,
 void modFileHandler::ReadItemSection(clsMenuCollection& collection, RecordCursor& records,
                                      const Utf8Texts& fullTexts, bool& failed, bool& ended) const {
     std::string converted;
+    clsMenuItem::NeighbourTexts previous;
     WalkItemSection(
         records,
         [&](const ItemRecords& fields) {
@@ -685,7 +686,9 @@ void modFileHandler::ReadItemSection(clsMenuCollection& collection, RecordCursor
             clsMenuItem item{clsMenuItem::UnsetTimes{}};
             for (size_t field = 1; field <= kFieldsPerItem; ++field)
                 ReadItemField(item, field,
-                              TextOfRecord(fields[field - 1], texts, static_cast<int>(field), converted));
+                              TextOfRecord(fields[field - 1], texts, static_cast<int>(field), converted),
+                              previous);
+            previous = item.SharedTexts();
             if (IsNeverStored(item))
                 return true;
             return collection.AddOne(std::move(item), true, false);
@@ -694,7 +697,8 @@ void modFileHandler::ReadItemSection(clsMenuCollection& collection, RecordCursor
 }
 
 // A field whose text does not convert keeps the item's default for that field.
-void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_view text) const {
+void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_view text,
+                                   const clsMenuItem::NeighbourTexts& previous) const {
     const auto setNumber = [&](auto set) {
         if (auto number = ParseDecimal<int32_t>(text))
             set(*number);
@@ -703,6 +707,11 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
     const auto setText = [&](const std::string& current, auto set) {
         if (current != text)
             (item.*set)(std::string(text));
+    };
+    // Owners and paths are mostly those of the item before.
+    const auto setShared = [&](const std::string& current, auto set, const SharedText& likely) {
+        if (current != text)
+            (item.*set)(text, likely);
     };
     // The words the writer uses are taken directly; anything else is read as a stored boolean.
     const auto setBoolean = [&](auto set) {
@@ -725,7 +734,7 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         setNumber([&](int32_t n) { item.Setflags(n); });
         break;
     case 5:
-        setText(item.OwnerName(), &clsMenuItem::SetOwnerName);
+        setShared(item.OwnerName(), &clsMenuItem::SetOwnerNameLike, previous.ownerName);
         break;
     case 6:
         if (auto icon = ParseDecimal<int16_t>(text))
@@ -755,10 +764,10 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
     case 14: // NetworkPath is reserved; nothing reads it back.
         break;
     case 15:
-        setText(item.ItemPath(), &clsMenuItem::SetItemPath);
+        setShared(item.ItemPath(), &clsMenuItem::SetItemPathLike, previous.itemPath);
         break;
     case 16:
-        setText(item.ItemLocation(), &clsMenuItem::SetItemLocation);
+        setShared(item.ItemLocation(), &clsMenuItem::SetItemLocationLike, previous.itemLocation);
         break;
     case 17:
         setText(item.Remark(), &clsMenuItem::SetRemark);
@@ -767,7 +776,7 @@ void modFileHandler::ReadItemField(clsMenuItem& item, size_t field, std::string_
         setNumber([&](int32_t n) { item.SetKeyboardCode(n); });
         break;
     case 19:
-        setText(item.UserDescription(), &clsMenuItem::SetUserDescription);
+        setShared(item.UserDescription(), &clsMenuItem::SetUserDescriptionLike, previous.userDescription);
         break;
     case 20:
         item.SetTimeCreated(ParseFileDate(text));

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "model/DateTime.h"
+#include "model/clsMenuItem.h"
 
 namespace krv {
 
 class clsMenuCollection;
-class clsMenuItem;
 class clsRegHandler;
 class ICodePage;
 class IFileSystem;
@@ -196,7 +196,9 @@ private:
                          bool& failed, bool& ended) const;
     Utf8Texts ReadUtf8Texts(const Records& records) const;
     // Sets one field from its text (already in UTF-8).
-    void ReadItemField(clsMenuItem& item, size_t field, std::string_view text) const;
+    // previous holds the texts of the item read before, which the item shares when it holds the same.
+    void ReadItemField(clsMenuItem& item, size_t field, std::string_view text,
+                       const clsMenuItem::NeighbourTexts& previous) const;
     // The text of a record: its full text from the UTF-8 block when the block has one that the record is the
     // code-page form of (an older program that changed the text leaves a block that no longer matches),
     // otherwise the record converted from the code page.

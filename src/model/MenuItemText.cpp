@@ -89,6 +89,12 @@ const std::string& EmptyText() { return FixedTextOf(FT_EMPTY); }
 
 SharedText::SharedText(std::string text) : block_(text.empty() ? nullptr : new Block(std::move(text))) {}
 
+SharedText SharedText::Sharing(std::string_view value, const SharedText& likely) {
+    if (likely.block_ && likely.block_->text == value)
+        return likely;
+    return SharedText(std::string(value));
+}
+
 SharedText::SharedText(const SharedText& other) noexcept : block_(other.block_) {
     if (block_)
         block_->holders.fetch_add(1, std::memory_order_relaxed);

@@ -84,6 +84,10 @@ public:
     SharedText& operator=(SharedText&& other) noexcept;
     ~SharedText() { Release(); }
 
+    // value as a text, held in likely's block when likely holds value: a reader that passes the previous
+    // item's text makes no copy of a text that many items in a row hold.
+    static SharedText Sharing(std::string_view value, const SharedText& likely);
+
     const std::string& str() const { return block_ ? block_->text : EmptyText(); }
     // Makes this hold other's text when both texts are equal, so that one copy serves both.
     void ShareIfEqual(const SharedText& other) noexcept;

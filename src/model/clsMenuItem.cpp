@@ -80,6 +80,13 @@ void clsMenuItem::SetOwnerName(std::string value) {
     ownerName_ = SharedText(std::move(value));
 }
 
+void clsMenuItem::SetOwnerNameLike(std::string_view value, const SharedText& likely) {
+    SharedText text = SharedText::Sharing(value, likely);
+    if (slot_.listener && text.str() != ownerName_.str())
+        slot_.listener->OnOwnerNameChanging(*this, text.str());
+    ownerName_ = std::move(text);
+}
+
 void clsMenuItem::SetText(uint8_t& code, std::string MenuItemRareFields::*owned, std::string value) {
     const uint8_t fixed = FixedTextCode(value);
     if (fixed == kOwnedText) {

@@ -177,6 +177,22 @@ public:
     void SetKeyboardCode(int32_t value) { keyboardCode_ = value; }
     const std::string& UserDescription() const { return userDescription_.str(); }
     void SetUserDescription(std::string value) { userDescription_ = SharedText(std::move(value)); }
+    // The texts that neighbouring items often hold alike, as the item holds them, and setters that hold
+    // likely's text when it is value instead of a copy of value.
+    struct NeighbourTexts {
+        SharedText ownerName, itemPath, itemLocation, userDescription;
+    };
+    NeighbourTexts SharedTexts() const { return {ownerName_, itemPath_, itemLocation_, userDescription_}; }
+    void SetOwnerNameLike(std::string_view value, const SharedText& likely);
+    void SetItemPathLike(std::string_view value, const SharedText& likely) {
+        itemPath_ = SharedText::Sharing(value, likely);
+    }
+    void SetItemLocationLike(std::string_view value, const SharedText& likely) {
+        itemLocation_ = SharedText::Sharing(value, likely);
+    }
+    void SetUserDescriptionLike(std::string_view value, const SharedText& likely) {
+        userDescription_ = SharedText::Sharing(value, likely);
+    }
     // The times are kept packed and handed out as values.
     DateTime TimeCreated() const { return timeCreated_.Unpack(); }
     void SetTimeCreated(const DateTime& value) { timeCreated_ = value; }

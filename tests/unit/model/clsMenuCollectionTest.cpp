@@ -648,6 +648,38 @@ TEST(SharedTextTest, NeighboursShareTextsButChangeThemApart) {
     EXPECT_EQ(a.ItemLocation(), "\\\\a location long enough to be kept on the heap");
 }
 
+// The reader's setters hold the previous item's text when it is the same, and their own otherwise; an item
+// in the tree that gets a new owner through them moves to that owner's children.
+TEST(SharedTextTest, SettersLikeANeighbourShareOnlyAnEqualText) {
+    const std::string longText = "\\\\Personal\\a location long enough to be kept on the heap";
+    const SharedText likely = SharedText::Sharing(longText, SharedText());
+    struct Case {
+        std::string value;
+        bool shared;
+    } cases[] = {{longText, true}, {longText + "x", false}, {"", false}, {"\\\\Personal", false}};
+    for (const Case& test : cases) {
+        clsMenuItem item;
+        item.SetItemLocationLike(test.value, likely);
+        item.SetItemPathLike(test.value, SharedText());
+        EXPECT_EQ(item.ItemLocation(), test.value);
+        EXPECT_EQ(&item.ItemLocation() == &likely.str(), test.shared) << test.value;
+        EXPECT_EQ(item.ItemPath(), test.value);
+    }
+
+    clsMenuCollection tree;
+    for (const char* name : {"G1", "G2", "S"}) {
+        clsMenuItem item;
+        item.SetName(name);
+        item.SetOwnerName(std::string(MIT_GROUP_USER));
+        tree.AddOne(std::move(item), true, false);
+    }
+    const SharedText owner = tree.GetMenuItemFromName("G1")->SharedTexts().ownerName;
+    tree.GetMenuItemFromName("S")->SetOwnerNameLike("G2", owner);
+    EXPECT_EQ(tree.ChildrenNumber("G2"), 1);
+    EXPECT_EQ(tree.ChildrenNumber(MIT_GROUP_USER), 2);
+    EXPECT_EQ(tree.GetMenuItemFromName("S")->OwnerName(), "G2");
+}
+
 // The key index: after many removals in an order unlike the order of adding, every remaining key is found,
 // every removed one is not, and renamed items stay under the key they were stored with.
 TEST(KeyIndexTest, RemovalsAndRenamesKeepEveryKeyFindable) {
