@@ -672,6 +672,24 @@ std::string_view modFileHandler::TextOfRecord(std::string_view record,
     return converted;
 }
 
+namespace {
+
+// The fields that hold a number, a boolean or a date: they are read from the record's bytes as they are. A
+// character outside ASCII makes them unreadable whether it is converted or not, and a full text of the UTF-8
+// block is only taken when it is the record itself once written.
+constexpr std::array<bool, kFieldsPerItem + 1> kIsNumberField = [] {
+    std::array<bool, kFieldsPerItem + 1> table{};
+    for (const size_t field : {1, 4, 6, 7, 8, 11, 18, 20, 21, 22})
+        table[field] = true;
+    return table;
+}();
+
+bool IsNumberField(size_t field) {
+    return kIsNumberField[field];
+}
+
+} // namespace
+
 void modFileHandler::ReadItemSection(clsMenuCollection& collection, RecordCursor& records,
                                      const Utf8Texts& fullTexts, bool& failed, bool& ended) const {
     std::string converted;
@@ -684,10 +702,14 @@ void modFileHandler::ReadItemSection(clsMenuCollection& collection, RecordCursor
                 itemTexts == fullTexts.end() ? nullptr : &itemTexts->second;
             // Every field is read below, the creation time among them.
             clsMenuItem item{clsMenuItem::UnsetTimes{}};
-            for (size_t field = 1; field <= kFieldsPerItem; ++field)
+            for (size_t field = 1; field <= kFieldsPerItem; ++field) {
+                const std::string_view record = fields[field - 1];
                 ReadItemField(item, field,
-                              TextOfRecord(fields[field - 1], texts, static_cast<int>(field), converted),
+                              IsNumberField(field)
+                                  ? record
+                                  : TextOfRecord(record, texts, static_cast<int>(field), converted),
                               previous);
+            }
             previous = item.SharedTexts();
             if (IsNeverStored(item))
                 return true;

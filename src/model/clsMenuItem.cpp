@@ -1,5 +1,6 @@
 #include "model/clsMenuItem.h"
 
+#include <array>
 #include <charconv>
 
 #include "platform/Text.h"
@@ -8,6 +9,23 @@ namespace krv {
 namespace {
 
 constexpr std::string_view kInvalidCaptionChars = "\\/:*?\"<>|";
+
+// A table of the invalid characters, so that a caption is scanned once rather than once for each of them.
+constexpr std::array<bool, 256> kIsInvalidCaptionChar = [] {
+    std::array<bool, 256> table{};
+    for (const char c : kInvalidCaptionChars)
+        table[static_cast<unsigned char>(c)] = true;
+    return table;
+}();
+
+// The first invalid character at or after from, or npos.
+size_t FindInvalidCaptionChar(std::string_view text, size_t from) {
+    for (size_t i = from; i < text.size(); ++i) {
+        if (kIsInvalidCaptionChar[static_cast<unsigned char>(text[i])])
+            return i;
+    }
+    return std::string_view::npos;
+}
 constexpr size_t kMenuCaptionLimit = 50;
 constexpr size_t kMenuCaptionHead = 22;
 constexpr size_t kMenuCaptionTail = 25;
@@ -16,7 +34,7 @@ constexpr size_t kMenuCaptionTail = 25;
 
 std::string RemoveInvalidChars(std::string_view text) {
     // Most captions hold none: they are copied whole, and others in runs between the invalid characters.
-    size_t invalid = text.find_first_of(kInvalidCaptionChars);
+    size_t invalid = FindInvalidCaptionChar(text, 0);
     if (invalid == std::string_view::npos)
         return std::string(text);
     std::string result;
@@ -25,7 +43,7 @@ std::string RemoveInvalidChars(std::string_view text) {
     while (invalid != std::string_view::npos) {
         result.append(text, from, invalid - from);
         from = invalid + 1;
-        invalid = text.find_first_of(kInvalidCaptionChars, from);
+        invalid = FindInvalidCaptionChar(text, from);
     }
     result.append(text, from);
     return result;
