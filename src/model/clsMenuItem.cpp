@@ -139,13 +139,17 @@ const std::string& clsMenuItem::CaptionMenu() const {
     return rare && rare->ownCaptionMenu ? rare->captionMenu : caption_;
 }
 
+void clsMenuItem::DropOwnCaptionMenu() {
+    if (rare_.get() && rare_.get()->ownCaptionMenu) {
+        MenuItemRareFields& rare = rare_.Get();
+        rare.ownCaptionMenu = false;
+        std::string().swap(rare.captionMenu);
+    }
+}
+
 void clsMenuItem::StoreCaptionMenu(std::string menu) {
     if (menu == caption_) {
-        if (rare_.get() && rare_.get()->ownCaptionMenu) {
-            MenuItemRareFields& rare = rare_.Get();
-            rare.ownCaptionMenu = false;
-            std::string().swap(rare.captionMenu);
-        }
+        DropOwnCaptionMenu();
         return;
     }
     MenuItemRareFields& rare = rare_.Get();
@@ -156,7 +160,7 @@ void clsMenuItem::StoreCaptionMenu(std::string menu) {
 void clsMenuItem::DeriveCaptionMenu() {
     // A caption short enough is its own menu text; only a longer one is shortened and kept apart.
     if (caption_.size() <= kMenuCaptionLimit || Utf8Length(caption_) <= kMenuCaptionLimit)
-        StoreCaptionMenu(caption_);
+        DropOwnCaptionMenu();
     else
         StoreCaptionMenu(ShortenCaptionForMenu(caption_));
 }

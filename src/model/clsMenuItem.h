@@ -227,6 +227,8 @@ private:
     void SetRare(std::string MenuItemRareFields::*field, std::string value);
     // Keeps menu as the menu text, apart from the caption only when the two differ.
     void StoreCaptionMenu(std::string menu);
+    // The menu text is the caption again: the one kept apart goes.
+    void DropOwnCaptionMenu();
     // The menu text the caption gives (the caption itself unless it is too long).
     void DeriveCaptionMenu();
     // Lets the items stored around this one share its equal texts (owner, paths, description).
