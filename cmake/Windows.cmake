@@ -41,60 +41,66 @@ function(karvello_gui_program target)
     endif()
 endfunction()
 
-# --- The common controls, loaded when a window first needs them -------------------------------------------
-# The resident program shows only its icon and a menu; the common controls serve the Organize window and the
-# dialogs. Linked as usual, comctl32 and what it sets up at load (under Wine, among others, three tooltip
-# icons of 256 x 256 pixels: 772 KB) would be part of every start. The functions the programs call are
-# imported through a delay-load library instead, so the DLL is loaded at the first call. A comctl32
-# function missing from this list is still found in the ordinary import library and loads the DLL at start
-# again, which test_resident_footprint notices.
-set(KARVELLO_COMCTL32_DELAYED
+# --- Libraries loaded when first called --------------------------------------------------------------------
+# The resident program shows only its icon and a menu. Linked as usual, a DLL is loaded at every start with
+# whatever it sets up at load; the libraries below serve the Organize window, the dialogs and network drives,
+# so their functions are imported through a delay-load library instead and the DLL is loaded at the first
+# call. A function missing from a list is still found in the ordinary import library and loads its DLL at
+# start again, which test_resident_footprint notices. The 32-bit names carry the size of their arguments.
+#   karvello_delay_load(TARGET DLL FUNCTION@BYTES...) makes TARGET, to link in place of the DLL's import
+#   library.
+function(karvello_delay_load target dll)
+    if(MINGW)
+        set(def ${PROJECT_BINARY_DIR}/${target}.def)
+        set(lib ${PROJECT_BINARY_DIR}/lib${target}.a)
+        set(def_text "LIBRARY ${dll}\nEXPORTS\n")
+        foreach(function IN LISTS ARGN)
+            if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+                string(REGEX REPLACE "@[0-9]+$" "" function ${function})
+            endif()
+            string(APPEND def_text "    ${function}\n")
+        endforeach()
+        file(CONFIGURE OUTPUT ${def} CONTENT "${def_text}" @ONLY)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            set(machine -m i386 --kill-at)
+        else()
+            set(machine -m i386:x86-64)
+        endif()
+        # The cross toolchain names its tools after the target; a native MinGW has a plain dlltool.
+        find_program(KARVELLO_DLLTOOL NAMES ${KARVELLO_MINGW_TRIPLET}-dlltool dlltool REQUIRED)
+        add_custom_command(OUTPUT ${lib}
+            COMMAND ${KARVELLO_DLLTOOL} ${machine} --input-def ${def} --dllname ${dll} --output-delaylib ${lib}
+            DEPENDS ${def}
+            COMMENT "Delay-load library of ${dll}")
+        add_custom_target(${target}_library DEPENDS ${lib})
+        add_library(${target} STATIC IMPORTED GLOBAL)
+        set_target_properties(${target} PROPERTIES IMPORTED_LOCATION ${lib})
+        add_dependencies(${target} ${target}_library)
+    elseif(MSVC)
+        get_filename_component(import_library ${dll} NAME_WE)
+        add_library(${target} INTERFACE)
+        target_link_libraries(${target} INTERFACE ${import_library} delayimp)
+        target_link_options(${target} INTERFACE /DELAYLOAD:${dll})
+    else()
+        get_filename_component(import_library ${dll} NAME_WE)
+        add_library(${target} INTERFACE)
+        target_link_libraries(${target} INTERFACE ${import_library})
+    endif()
+endfunction()
+
+# Under Wine comctl32 sets up 1.7 MB at load, three tooltip icons of 256 x 256 pixels among it.
+karvello_delay_load(karvello_comctl32 comctl32.dll
     DefSubclassProc@16 ImageList_BeginDrag@16 ImageList_Create@20 ImageList_Destroy@4 ImageList_DragEnter@12
     ImageList_DragLeave@4 ImageList_DragMove@8 ImageList_DragShowNolock@4 ImageList_EndDrag@0
     ImageList_GetIcon@12 ImageList_ReplaceIcon@12 InitCommonControlsEx@4 RemoveWindowSubclass@12
     SetWindowSubclass@16)
-if(MINGW)
-    set(delay_def ${PROJECT_BINARY_DIR}/comctl32-delay.def)
-    set(delay_lib ${PROJECT_BINARY_DIR}/libcomctl32_delay.a)
-    set(def_text "LIBRARY comctl32.dll\nEXPORTS\n")
-    foreach(function IN LISTS KARVELLO_COMCTL32_DELAYED)
-        if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
-            # Only 32-bit stdcall names carry the size of their arguments.
-            string(REGEX REPLACE "@[0-9]+$" "" function ${function})
-        endif()
-        string(APPEND def_text "    ${function}\n")
-    endforeach()
-    file(CONFIGURE OUTPUT ${delay_def} CONTENT "${def_text}" @ONLY)
-    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-        set(dlltool_machine -m i386 --kill-at)
-    else()
-        set(dlltool_machine -m i386:x86-64)
-    endif()
-    # The cross toolchain names its tools after the target; a native MinGW has a plain dlltool.
-    find_program(KARVELLO_DLLTOOL NAMES ${KARVELLO_MINGW_TRIPLET}-dlltool dlltool REQUIRED)
-    add_custom_command(OUTPUT ${delay_lib}
-        COMMAND ${KARVELLO_DLLTOOL} ${dlltool_machine} --input-def ${delay_def} --dllname comctl32.dll
-                --output-delaylib ${delay_lib}
-        DEPENDS ${delay_def}
-        COMMENT "Delay-load library of comctl32.dll")
-    add_custom_target(comctl32_delay DEPENDS ${delay_lib})
-    add_library(karvello_comctl32 STATIC IMPORTED GLOBAL)
-    set_target_properties(karvello_comctl32 PROPERTIES IMPORTED_LOCATION ${delay_lib})
-    add_dependencies(karvello_comctl32 comctl32_delay)
-    set(KARVELLO_COMCTL32 karvello_comctl32)
-elseif(MSVC)
-    add_library(karvello_comctl32 INTERFACE)
-    target_link_libraries(karvello_comctl32 INTERFACE comctl32 delayimp)
-    target_link_options(karvello_comctl32 INTERFACE /DELAYLOAD:comctl32.dll)
-    set(KARVELLO_COMCTL32 karvello_comctl32)
-else()
-    set(KARVELLO_COMCTL32 comctl32)
-endif()
+# Asked only about network drives and by Tools > Map and Disconnect Network Drive.
+karvello_delay_load(karvello_mpr mpr.dll WNetConnectionDialog@8 WNetDisconnectDialog@8 WNetGetConnectionW@12)
 
 # --- karvello_win32: the Windows side of the platform seam -------------------------------------------------
 file(GLOB KARVELLO_WIN32_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/platform/win32/*.cpp)
-set(KARVELLO_WIN32_LIBRARIES user32 gdi32 shell32 ole32 oleaut32 uuid ${KARVELLO_COMCTL32} comctl32 advapi32
-    shlwapi mpr)
+set(KARVELLO_WIN32_LIBRARIES user32 gdi32 shell32 ole32 oleaut32 uuid karvello_comctl32 comctl32 advapi32
+    shlwapi karvello_mpr mpr)
 if(KARVELLO_WIN32_SOURCES)
     add_library(karvello_win32 STATIC ${KARVELLO_WIN32_SOURCES})
     target_link_libraries(karvello_win32 PUBLIC karvello_core ${KARVELLO_WIN32_LIBRARIES})
