@@ -314,9 +314,10 @@ void clsMenuCollection::Remove(std::string_view key) {
     cachedIndex_ = 0;
 }
 
+// Only the key index: items come without identifiers (a loaded file stores none), so the identifier index
+// holds one entry until the menu is built, and a table sized for every item would stay empty.
 void clsMenuCollection::Reserve(size_t count) {
     byKey_.Reserve(count);
-    byID_.reserve(count);
 }
 
 void clsMenuCollection::Clear() {

@@ -127,7 +127,7 @@ public:
     // Removes the one item stored under key (never its descendants); an unknown key does nothing.
     void Remove(std::string_view key);
     void Clear();
-    // Sizes the indexes for count items at once, so that adding that many does not rebuild them.
+    // Sizes the key index for count items at once, so that adding that many does not rebuild it.
     void Reserve(size_t count);
 
     // --- Lookups. "Nothing" is nullptr.
