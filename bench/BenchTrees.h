@@ -3,8 +3,13 @@
 
 #include <string>
 
+#include "config/modFileHandler.h"
+#include "fakes/FakeRegistry.h"
 #include "model/clsMenuCollection.h"
 #include "model/clsMenuItem.h"
+#include "platform/Text.h"
+#include "settings/clsRegHandler.h"
+#include "settings/modOptions.h"
 
 namespace krv::bench {
 
@@ -74,5 +79,25 @@ inline void BuildUserTree(clsMenuCollection& tree, int items) {
             group = item.Name();
     }
 }
+
+// A file handler over the given file system with the default options, the Western European code page and a
+// registry of its own, as the benchmarks and their tools read and write the tree with.
+struct BenchFileHandler {
+    BenchFileHandler(IFileSystem& files, std::string folder)
+        : handler{files, codePage, regHandler, std::move(folder), options, nullptr} {}
+
+    static Options DefaultOptions(clsRegHandler& registry) {
+        Options loaded;
+        InitOptionNames(loaded);
+        LoadOptions(loaded, registry, false);
+        return loaded;
+    }
+
+    Windows1252CodePage codePage;
+    FakeRegistry registry;
+    clsRegHandler regHandler{registry};
+    Options options = DefaultOptions(regHandler);
+    modFileHandler handler;
+};
 
 } // namespace krv::bench

@@ -57,8 +57,6 @@ private:
 // The handler over the in-memory file system, or with onDisk over the real one in a temporary folder.
 struct FileBench {
     explicit FileBench(bool onDisk) : fs(onDisk ? static_cast<IFileSystem&>(diskFs) : fakeFs) {
-        InitOptionNames(options);
-        LoadOptions(options, regHandler, false);
         fakeFs.AddFolder(kFakeFolder);
         file = onDisk ? folder.Path() + "/default.krvc" : kFakeFile;
     }
@@ -69,11 +67,8 @@ struct FileBench {
     StdFileSystem diskFs;
     IFileSystem& fs;
     std::string file;
-    Windows1252CodePage codePage;
-    FakeRegistry registry;
-    clsRegHandler regHandler{registry};
-    Options options;
-    modFileHandler handler{fs, codePage, regHandler, kFakeFolder, options, nullptr};
+    bench::BenchFileHandler files{fs, kFakeFolder};
+    modFileHandler& handler = files.handler;
 };
 
 double ThreadCpuSeconds() {

@@ -72,15 +72,14 @@ void ReportPerItem(benchmark::State& state, HeapCount heap, int items) {
     state.counters["items"] = items;
 }
 
-// A user's tree built in memory, as the file benchmarks build it.
-void BM_TreeHeapBytes(benchmark::State& state) {
-    const int items = static_cast<int>(state.range(0));
+// The heap a tree that fill makes holds, counted in every iteration; releasing the tree is not timed.
+template <typename Fill> void MeasureTreeHeap(benchmark::State& state, Fill&& fill) {
     HeapCount heap;
     int count = 0;
     for (auto _ : state) {
         const HeapCount before = LiveHeap();
         auto tree = std::make_unique<clsMenuCollection>();
-        bench::BuildUserTree(*tree, items);
+        fill(*tree);
         heap = LiveHeap() - before;
         count = tree->Count();
         state.PauseTiming();
@@ -88,6 +87,12 @@ void BM_TreeHeapBytes(benchmark::State& state) {
         state.ResumeTiming();
     }
     ReportPerItem(state, heap, count);
+}
+
+// A user's tree built in memory, as the file benchmarks build it.
+void BM_TreeHeapBytes(benchmark::State& state) {
+    const int items = static_cast<int>(state.range(0));
+    MeasureTreeHeap(state, [&](clsMenuCollection& tree) { bench::BuildUserTree(tree, items); });
 }
 BENCHMARK(BM_TreeHeapBytes)
     ->Arg(bench::kSmallTree)
@@ -100,33 +105,17 @@ BENCHMARK(BM_TreeHeapBytes)
 void BM_LoadedTreeHeapBytes(benchmark::State& state) {
     FakeFileSystem fs;
     fs.AddFolder("C:\\Karvello");
-    Windows1252CodePage codePage;
-    FakeRegistry registry;
-    clsRegHandler regHandler{registry};
-    Options options;
-    InitOptionNames(options);
-    LoadOptions(options, regHandler, false);
-    modFileHandler handler{fs, codePage, regHandler, "C:\\Karvello", options, nullptr};
+    bench::BenchFileHandler files(fs, "C:\\Karvello");
     constexpr const char* kFile = "C:\\Karvello\\default.krvc";
     {
         clsMenuCollection tree;
         bench::BuildUserTree(tree, static_cast<int>(state.range(0)));
-        handler.SaveConfigFile(tree, kFile, false);
+        files.handler.SaveConfigFile(tree, kFile, false);
     }
-    HeapCount heap;
-    int count = 0;
-    for (auto _ : state) {
-        const HeapCount before = LiveHeap();
-        auto tree = std::make_unique<clsMenuCollection>();
-        if (!handler.LoadConfigFile(*tree, kFile))
+    MeasureTreeHeap(state, [&](clsMenuCollection& tree) {
+        if (!files.handler.LoadConfigFile(tree, kFile))
             state.SkipWithError("load failed");
-        heap = LiveHeap() - before;
-        count = tree->Count();
-        state.PauseTiming();
-        tree.reset();
-        state.ResumeTiming();
-    }
-    ReportPerItem(state, heap, count);
+    });
 }
 BENCHMARK(BM_LoadedTreeHeapBytes)->Arg(clsMenuCollection::kMaxItems)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -28,17 +28,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     StdFileSystem fileSystem;
-    Windows1252CodePage codePage;
-    FakeRegistry registry;
-    clsRegHandler regHandler{registry};
-    Options options;
-    InitOptionNames(options);
-    LoadOptions(options, regHandler, false);
-    const std::string folder = std::filesystem::absolute(argv[1]).parent_path().string();
-    modFileHandler handler{fileSystem, codePage, regHandler, folder, options, nullptr};
+    bench::BenchFileHandler files(fileSystem, std::filesystem::absolute(argv[1]).parent_path().string());
     clsMenuCollection tree;
     bench::BuildUserTree(tree, items);
-    if (!handler.SaveConfigFile(tree, argv[1], false)) {
+    if (!files.handler.SaveConfigFile(tree, argv[1], false)) {
         std::fprintf(stderr, "bench_tree_file: cannot write %s\n", argv[1]);
         return 1;
     }
